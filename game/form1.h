@@ -1,0 +1,149 @@
+// The game window: the whole state of one game in its own variables, and the rules of play.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/tipos.h"
+#include "platform/audio_output.h"
+#include "platform/label.h"
+#include "platform/scheduler.h"
+#include "platform/services.h"
+#include "platform/timer.h"
+#include "sound/channel.h"
+
+namespace gus {
+
+// What the game window asks of the window it is shown in.
+class GameWindowHost {
+public:
+    virtual ~GameWindowHost() = default;
+    virtual LabelView* labelView(const std::string& label) = 0;
+    virtual void drawMarks() = 0;  // DibujaMarcas: two figures with no game meaning
+    virtual void focusKeyReceiver() = 0;
+    virtual void closeWindow() = 0;
+};
+
+struct Form1Services {
+    Scheduler& timers;
+    AudioOutput& audio;
+    const Clock& clock;
+    Random& random;
+    Beeper& beeper;
+    Dialogs& dialogs;  // already holds the game's timers while a box is open
+    ProgramFolder folder;
+    GameWindowHost& host;
+    std::function<Entero()> dificultadDelMenu;  // FormIni.Dificultad
+};
+
+// The window's controls. They exist from the window's loading until it is unloaded; elements
+// of the arrays created during play are reused by a new game in the same window.
+struct ControlesForm1 {
+    ControlesForm1(class Form1& form, const Form1Services& s);
+    void apaga();  // the window is closing: silence and stop everything for good
+
+    std::vector<std::unique_ptr<Channel>> Wmp1;  // 0 north, 1 east, 2 south, 3 west walls;
+                                                 // 4 a worm kills you; 5 a worm enters
+    Channel WMPSalida;
+    Channel WMPAux;
+    ChannelArray WMPMonstruo;
+    ChannelArray WMPBomba;
+    Timer TMRColocaMon;
+    Timer TMRSalida;
+    Timer TMRMuerto;
+    TimerArray TMRMonstruo;
+    TimerArray TMRBomba;
+    Label Label1;
+    Label Label2;
+};
+
+class Form1 {
+public:
+    explicit Form1(Form1Services services);
+    ~Form1();
+
+    // --- the window ---------------------------------------------------------------------
+    // Loading creates the controls and runs Form_Load; unloading destroys what the controls
+    // do (timers stop, channels fall silent) but keeps every variable, as a window does.
+    void Load();
+    void Unload();
+    bool cargada() const { return controles_ != nullptr && cargada_; }
+    ControlesForm1& controles() { return *controles_; }
+    const ControlesForm1* controlesSiHay() const { return controles_.get(); }
+
+    // --- events ---------------------------------------------------------------------------
+    void Form_Load();
+    void Form_KeyDown(Entero& KeyCode, Entero Shift);
+    void Picture1_KeyDown(Entero& KeyCode, Entero Shift);
+    void Label2_Change();
+    void TMRColocaMon_Timer();
+    void TMRMonstruo_Timer(Entero Index);
+    void TMRBomba_Timer(Entero Index);
+    void TMRMuerto_Timer();
+    void TMRSalida_Timer();
+
+    // --- procedures -----------------------------------------------------------------------
+    void DibujaMarcas();
+    void MuestraFinal();
+    void Radar(Entero KeyCode);
+    void SuenaParedes();
+    void ColocaMonstruo();
+    void MueveMonstruo(Entero Index);
+    std::string BuscaDirecciones(Entero X, Entero Y) const;
+    void SuenaMonstruo(Entero Index);
+    void SuenaMuerteMonstruo(Entero Index);
+    void ActualizaSonidosMonstruos();
+    void ColocaBomba();
+    void AvanzaBomba(Entero Indice, bool Inmediata);
+    void ExplotaBomba(Entero X, Entero Y, Entero Indice);
+    void PierdeVida();
+    void SuperaFase();
+    void PasaDeFase();
+    void TerminaJuego();
+
+    // --- the game's variables -------------------------------------------------------------
+    std::string RutaSonidos;
+    Entero Dificultad = 0;
+    Entero MaxMonstruos = 0;
+    Entero AceleracionFase = 0;
+    Cuadricula Tablero;  // the board, -1..14 both ways
+    RegistroJugador Jugador;
+    std::array<std::string, 2> SonidosJugador;
+    std::array<RegistroMonstruo, kRanurasMonstruo> Monstruos{};
+    Entero MonstruosEnTablero = 0;
+    Entero MonstruosPorEntrar = 0;
+    Entero GiroReciente = FALSO;
+    std::array<RegistroBomba, kRanurasBomba> Bombas{};
+    std::array<Entero, kRanurasBomba> PilaBombas{};
+    Entero Vidas = 0;
+    Entero Fase = 0;
+    Entero SalidaX = 0;
+    Entero SalidaY = 0;
+    Entero SegundoMensaje = 0;
+    Entero JuegoTerminado = FALSO;
+
+private:
+    ControlesForm1& c() { return *controles_; }
+    std::string ruta(const char* archivo) const { return RutaSonidos + archivo; }
+    double azar() { return s_.random.next(); }
+    void escribeEstado(const std::string& texto);   // set Label2
+    void anadeEstado(const std::string& texto);     // append to Label2
+    void muerePorMonstruoAlEntrar();                // the player walked into a worm
+    void muerePorPasoDeMonstruo();                  // a worm stepped onto the player
+    void tocaEn(Channel& canal, const char* archivo);  // stop, load, play
+    void paraTemporizadoresDeMonstruo();
+    void liberaMonstruos();
+    void paraJuegoAnterior();
+    void cierraVentana();
+    bool intentaPaso(int dx, int dy);
+    void trataCeldaDeLlama(int tx, int ty, int& muertes, bool& termina);
+
+    Form1Services s_;
+    std::unique_ptr<ControlesForm1> controles_;
+    bool cargada_ = false;
+};
+
+}  // namespace gus

@@ -1,0 +1,2 @@
+// placeholder
+#include "game/form1.h"

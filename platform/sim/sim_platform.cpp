@@ -1,0 +1,94 @@
+// The simulated platform's clock, random numbers, beep and boxes.
+#include "platform/sim/sim_platform.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+namespace gus {
+
+void SimLog::add(SimEvent e) {
+    if (sink_) sink_(e);
+    if (keep_) events_.push_back(std::move(e));
+}
+
+TimeOfDay SimClock::localTime() const {
+    const Millis startSeconds = start_.hour * 3600 + start_.minute * 60 + start_.second;
+    const Millis seconds = (startSeconds + s_.now() / 1000) % 86400;
+    return TimeOfDay{static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+                     static_cast<int>(seconds % 60)};
+}
+
+double SimRandom::next() {
+    if (forced_.empty()) return engine_.next();
+    const double r = forced_.front();
+    forced_.pop_front();
+    return r;
+}
+
+void SimBeeper::beep() {
+    SimEvent e;
+    e.kind = SimEvent::Kind::Beep;
+    e.t = s_.now();
+    log_.add(std::move(e));
+}
+
+Answer SimDialogs::messageBox(const std::string& text, const std::string& title,
+                              Buttons buttons) {
+    Answer answer = Answer::Ok;
+    if (buttons == Buttons::YesNo) {
+        answer = Answer::No;
+        if (!answers_.empty()) {
+            answer = answers_.front();
+            answers_.pop_front();
+        }
+    }
+    SimEvent e;
+    e.kind = SimEvent::Kind::Box;
+    e.t = s_.now();
+    e.text = text;
+    e.title = title.empty() ? kProgramTitle : title;
+    e.buttons = buttons;
+    e.answer = answer;
+    log_.add(std::move(e));
+    if (onBox_) onBox_();
+    return answer;
+}
+
+void SimDialogs::showModal(Window w) {
+    SimEvent e;
+    e.kind = SimEvent::Kind::Dialog;
+    e.t = s_.now();
+    e.window = windowName(w);
+    log_.add(std::move(e));
+    if (onModal_) onModal_(w);
+}
+
+const char* windowName(Window w) {
+    switch (w) {
+        case Window::FormIni: return "FormIni";
+        case Window::Form1: return "Form1";
+        case Window::Dialog: return "Dialog";
+        case Window::Dialog1: return "Dialog1";
+        case Window::Dialog2: return "Dialog2";
+    }
+    return "";
+}
+
+SimPlatform::SimPlatform() {
+    folder.path = runningProgramFolder();
+    folder.separator = '/';
+    scheduler.setAfterTick([this] { endOfEvent(); });
+}
+
+std::string runningProgramFolder() {
+    char buffer[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return ".";
+    std::string path(buffer, static_cast<std::size_t>(n));
+    const std::size_t slash = path.rfind('/');
+    // A program in the root folder keeps its separator, as the folder rule expects.
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+}  // namespace gus

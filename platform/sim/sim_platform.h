@@ -1,0 +1,139 @@
+// The simulated platform: virtual time, a recorded log of what the player would hear and read,
+// scripted answers to message boxes. Deterministic; used by tests and the headless runner.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/label.h"
+#include "platform/modal.h"
+#include "platform/random.h"
+#include "platform/scheduler.h"
+#include "platform/services.h"
+#include "platform/sim/sim_audio.h"
+
+namespace gus {
+
+struct SimEvent {
+    enum class Kind { Sound, Text, Box, Beep, Dialog, Close };
+    Kind kind = Kind::Beep;
+    Millis t = 0;
+    std::string channel;  // Sound
+    std::string file;     // Sound: the file name without its folder
+    int balance = 0;      // Sound: the channel's settings as the event's handling ended
+    int volume = 0;
+    std::string label;    // Text
+    std::string text;     // Text, Box
+    std::string title;    // Box
+    Buttons buttons = Buttons::Ok;
+    Answer answer = Answer::Ok;
+    std::string window;   // Dialog, Close
+};
+
+class SimLog {
+public:
+    void add(SimEvent e);
+    const std::vector<SimEvent>& events() const { return events_; }
+    void clear() { events_.clear(); }
+    // Also hand every event to `sink` as it comes (the runner prints them at once).
+    void setSink(std::function<void(const SimEvent&)> sink) { sink_ = std::move(sink); }
+    void setKeep(bool keep) { keep_ = keep; }
+
+private:
+    std::vector<SimEvent> events_;
+    std::function<void(const SimEvent&)> sink_;
+    bool keep_ = true;
+};
+
+// Local time = the time of day at virtual time 0, advanced by virtual time.
+class SimClock : public Clock {
+public:
+    explicit SimClock(const Scheduler& s) : s_(s) {}
+    void setStart(TimeOfDay t) { start_ = t; }
+    TimeOfDay localTime() const override;
+
+private:
+    const Scheduler& s_;
+    TimeOfDay start_{12, 0, 0};
+};
+
+class SimRandom : public Random {
+public:
+    void seed(std::int32_t seed) override {
+        lastSeed_ = override_ ? *override_ : seed;
+        engine_.seed(*lastSeed_);
+    }
+    double next() override;
+    void overrideSeed(std::int32_t seed) { override_ = seed; }
+    void force(double r) { forced_.push_back(r); }
+    std::optional<std::int32_t> lastSeed() const { return lastSeed_; }
+
+private:
+    MersenneRandom engine_;
+    std::optional<std::int32_t> override_;
+    std::optional<std::int32_t> lastSeed_;
+    std::deque<double> forced_;
+};
+
+class SimBeeper : public Beeper {
+public:
+    SimBeeper(SimLog& log, const Scheduler& s) : log_(log), s_(s) {}
+    void beep() override;
+
+private:
+    SimLog& log_;
+    const Scheduler& s_;
+};
+
+// Boxes answer from a queue (none queued means No, or OK for an OK box); modal windows are
+// logged, and a test may act while one is "open".
+class SimDialogs : public Dialogs {
+public:
+    SimDialogs(SimLog& log, const Scheduler& s) : log_(log), s_(s) {}
+    Answer messageBox(const std::string& text, const std::string& title,
+                      Buttons buttons) override;
+    void showModal(Window w) override;
+    void queueAnswer(Answer a) { answers_.push_back(a); }
+    void setOnModal(std::function<void(Window)> fn) { onModal_ = std::move(fn); }
+    void setOnBox(std::function<void()> fn) { onBox_ = std::move(fn); }
+
+private:
+    SimLog& log_;
+    const Scheduler& s_;
+    std::deque<Answer> answers_;
+    std::function<void(Window)> onModal_;
+    std::function<void()> onBox_;
+};
+
+const char* windowName(Window w);
+
+// Everything a simulated window needs, wired together.
+struct SimPlatform {
+    SimPlatform();
+    SimPlatform(const SimPlatform&) = delete;
+    SimPlatform& operator=(const SimPlatform&) = delete;
+
+    // Advances virtual time by `ms`, firing what falls due in order.
+    void wait(Millis ms) { scheduler.advanceTo(scheduler.now() + ms); }
+    // The end of one event: sounds started during it are logged.
+    void endOfEvent() { audio.commit(); }
+
+    Scheduler scheduler;
+    SimLog log;
+    SimClock clock{scheduler};
+    SimRandom random;
+    SimBeeper beeper{log, scheduler};
+    SimDialogs rawDialogs{log, scheduler};
+    SimAudio audio{log, scheduler};
+    ModalDialogs dialogs{rawDialogs, scheduler, [this] {}};
+    ProgramFolder folder;
+};
+
+// The folder of the running program file (Linux: /proc/self/exe).
+std::string runningProgramFolder();
+
+}  // namespace gus
