@@ -85,7 +85,7 @@ finish_long() {
 
 # semi NOTE : semitones from A4 (A4 = 0). NOTE is like C5, F#4, Bb3.
 semi() {
-    local n=$1 l=${1:0:1} r=${1:1} a=0 s
+    local l=${1:0:1} r=${1:1} a=0 s
     case $r in \#*) a=1; r=${r:1} ;; b*) a=-1; r=${r:1} ;; esac
     case $l in C) s=-9 ;; D) s=-7 ;; E) s=-5 ;; F) s=-4 ;; G) s=-2 ;; A) s=0 ;; B) s=2 ;; esac
     echo $(( s + a + (r - 4) * 12 ))
@@ -102,7 +102,7 @@ speak() {
 # ------------------------------------------------------------- footsteps --
 
 # One step on the warehouse floor: a short filtered noise scuff plus a dull
-# knock of the heel. TONE shifts the knock, BAND the scuff colour, OFF picks
+# knock of the heel. KNOCK is the heel pitch (Hz), BAND the scuff colour, OFF picks
 # a different stretch of noise.
 step() {
     local name=$1 knock=$2 band=$3 off=$4
@@ -215,9 +215,9 @@ snd09() {
 # opened by a short broadband noise tick so it is easy to place in stereo.
 chime_note() {   # chime_note OUT FREQ
     local o=$1 f=$2
-    gen "$o" synth 0.30 sine "$(awk -v f="$f" 'BEGIN{print f*5.4}')" \
-        synth 0.30 sine mix "$(awk -v f="$f" 'BEGIN{print f*2.76}')" \
-        synth 0.30 sine mix "$f" fade l 0.001 0.30 0.29
+    gen "$o" synth 0.34 sine "$(awk -v f="$f" 'BEGIN{print f*5.4}')" \
+        synth 0.34 sine mix "$(awk -v f="$f" 'BEGIN{print f*2.76}')" \
+        synth 0.34 sine mix "$f" treble -8 5000 fade h 0.001 0.34 0.33
 }
 snd10() {
     chime_note "$T/c1.wav" 1318.5
