@@ -138,7 +138,8 @@ private:
     void liberaMonstruos();
     void paraJuegoAnterior();
     void cierraVentana();
-    bool intentaPaso(int dx, int dy);
+    enum class Paso { Rechazado, Dado, Salida };
+    Paso intentaPaso(int dx, int dy);
     void trataCeldaDeLlama(int tx, int ty, int& muertes, bool& termina);
 
     Form1Services s_;

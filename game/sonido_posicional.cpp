@@ -1,2 +1,30 @@
-// placeholder
+// Each worm heard from where it is, relative to the player.
 #include "game/form1.h"
+#include "sound/placement.h"
+
+namespace gus {
+
+void Form1::SuenaMonstruo(Entero Index) {
+    const RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(Index));
+    Channel& canal = c().WMPMonstruo[Index];
+    place(canal, placementFor(m.X, m.Y, Jugador.X, Jugador.Y, kFallOffStep));
+    tocaEn(canal, "snd18.wav");
+}
+
+void Form1::SuenaMuerteMonstruo(Entero Index) {
+    const RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(Index));
+    Channel& canal = c().WMPMonstruo[Index];
+    place(canal, placementFor(m.X, m.Y, Jugador.X, Jugador.Y, kFallOffDeath));
+    tocaEn(canal, "snd06.wav");
+    s_.beeper.beep();
+}
+
+void Form1::ActualizaSonidosMonstruos() {
+    // Free slots are placed too, from (-1, -1): silent, and placed again before they sound.
+    for (int i = 0; i < c().WMPMonstruo.count(); ++i) {
+        const RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(i));
+        place(c().WMPMonstruo[i], placementFor(m.X, m.Y, Jugador.X, Jugador.Y, kFallOffStep));
+    }
+}
+
+}  // namespace gus
