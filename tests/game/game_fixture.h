@@ -1,0 +1,76 @@
+// A loaded game window on the simulated platform, with helpers to set up a board by hand.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/sim/session.h"
+
+namespace gus::testing {
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s.p.random.overrideSeed(1234);
+        s.load();
+        s.p.log.clear();
+    }
+
+    Form1& f() { return s.form; }
+    ControlesForm1& k() { return s.form.controles(); }
+    const std::vector<SimEvent>& events() const { return s.p.log.events(); }
+
+    // Takes every worm off the board, as if none had entered.
+    void clearWorms() {
+        for (int i = 0; i < kRanurasMonstruo; ++i) {
+            RegistroMonstruo& m = f().Monstruos[static_cast<std::size_t>(i)];
+            if (esVerdadero(m.Activo)) f().Tablero(m.X, m.Y) = CeldaLibre;
+            m.X = -1;
+            m.Y = -1;
+            m.Activo = FALSO;
+            if (i < k().TMRMonstruo.count()) k().TMRMonstruo[i].setEnabled(false);
+        }
+        f().MonstruosEnTablero = 0;
+    }
+
+    // A worm in `slot` as ColocaMonstruo leaves it, without draws or the entry sound.
+    void putWorm(int slot, int x, int y, int dir) {
+        RegistroMonstruo& m = f().Monstruos[static_cast<std::size_t>(slot)];
+        if (!esVerdadero(m.Activo)) f().MonstruosEnTablero = static_cast<Entero>(f().MonstruosEnTablero + 1);
+        m.X = static_cast<Entero>(x);
+        m.Y = static_cast<Entero>(y);
+        m.Direccion = static_cast<Entero>(dir);
+        m.Activo = VERDADERO;
+        f().Tablero(x, y) = CeldaMonstruo;
+        k().TMRMonstruo.createUpTo(slot);
+        k().WMPMonstruo.createUpTo(slot);
+        k().TMRMonstruo[slot].setInterval(3000 - (f().Fase - 1) * f().AceleracionFase);
+        k().TMRMonstruo[slot].setEnabled(true);
+        k().WMPMonstruo[slot].setFileName(f().RutaSonidos + "snd18.wav");
+    }
+
+    void putPlayer(int x, int y) {
+        f().Jugador.X = static_cast<Entero>(x);
+        f().Jugador.Y = static_cast<Entero>(y);
+    }
+
+    void key(Entero code, Entero shift = 0) { s.key(code, shift); }
+
+    std::vector<SimEvent> eventsOf(SimEvent::Kind kind) const {
+        std::vector<SimEvent> out;
+        for (const SimEvent& e : events()) {
+            if (e.kind == kind) out.push_back(e);
+        }
+        return out;
+    }
+    std::vector<SimEvent> sounds() const { return eventsOf(SimEvent::Kind::Sound); }
+    std::vector<SimEvent> boxes() const { return eventsOf(SimEvent::Kind::Box); }
+    int beeps() const { return static_cast<int>(eventsOf(SimEvent::Kind::Beep).size()); }
+    std::string status() { return k().Label2.caption(); }
+
+    SimSession s;
+};
+
+}  // namespace gus::testing
