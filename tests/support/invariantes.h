@@ -1,0 +1,29 @@
+// The game's invariants, checked after every event of a simulated game.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/sim/session.h"
+
+namespace gus::testing {
+
+// Everything that must hold between two events; an empty list when all is well.
+std::vector<std::string> violaciones(const SimSession& s);
+
+// Watches a session: checks the invariants after every timer tick and wherever the driver asks,
+// and checks that no game timer fires while one of the game's message boxes is open.
+class Vigilante {
+public:
+    explicit Vigilante(SimSession& s);
+    void comprueba();
+    long long eventosComprobados() const { return eventos_; }
+    const std::vector<std::string>& fallos() const { return fallos_; }
+
+private:
+    SimSession& s_;
+    long long eventos_ = 0;
+    std::vector<std::string> fallos_;
+};
+
+}  // namespace gus::testing
