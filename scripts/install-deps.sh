@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n
   libsdl2-dev libsdl2-mixer-dev
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev strace
   # The screen-reader test: a real X server, the accessibility bus, a window manager, keys.
   xvfb xauth at-spi2-core dbus-x11 python3-pyatspi openbox xdotool
 )
