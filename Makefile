@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test test-fast test-asan sim bench soak clean
+.PHONY: deps configure build run test test-fast test-asan sim bench soak package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -24,6 +24,7 @@ test: test-fast test-asan
 test-fast: build
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	./scripts/check-package.sh $(BUILD)
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DGUS_SANITIZE=ON
@@ -43,6 +44,9 @@ bench: build
 
 soak: build
 	./$(BUILD)/bin/soak $(or $(GAMES),10000)
+
+package: build
+	cd $(BUILD) && cpack -G "DEB;TGZ"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
