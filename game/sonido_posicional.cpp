@@ -21,9 +21,13 @@ void Form1::SuenaMuerteMonstruo(Entero Index) {
 
 void Form1::ActualizaSonidosMonstruos() {
     // Free slots are placed too, from (-1, -1): silent, and placed again before they sound.
+    // A free slot whose worm is still dying keeps its place: a worm killed by Shift would
+    // otherwise be thrown to the far corner by this same key and never be heard.
     for (int i = 0; i < c().WMPMonstruo.count(); ++i) {
         const RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(i));
-        place(c().WMPMonstruo[i], placementFor(m.X, m.Y, Jugador.X, Jugador.Y, kFallOffStep));
+        Channel& canal = c().WMPMonstruo[i];
+        if (!esVerdadero(m.Activo) && canal.playing()) continue;
+        place(canal, placementFor(m.X, m.Y, Jugador.X, Jugador.Y, kFallOffStep));
     }
 }
 
