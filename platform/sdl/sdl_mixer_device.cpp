@@ -1,0 +1,65 @@
+// Opening and closing SDL's audio subsystem and SDL_mixer's device.
+#include "platform/sdl/sdl_mixer_device.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include "platform/sdl/decoded_sound.h"
+
+namespace gus {
+
+namespace {
+
+constexpr std::size_t kFrameBytes = sizeof(float) * kMixChannels;
+
+// Our mix runs in SDL_mixer's post-mix hook rather than through its channels: channel volume and
+// panning are integer steps (0..128 and 0..255), not our gain law, and every channel call locks
+// the device on its own, so one event's operations could be split across two buffers. The hook
+// adds our voices to whatever SDL_mixer itself produced (silence, unless something else plays
+// through it), after its channels and effects.
+void SDLCALL postMix(void* device, Uint8* stream, int length) {
+    const std::size_t frames = static_cast<std::size_t>(length) / kFrameBytes;
+    static_cast<SdlMixerDevice*>(device)->mix(reinterpret_cast<float*>(stream), frames);
+}
+
+bool deviceIsInMixFormat() {
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    return Mix_QuerySpec(&rate, &format, &channels) != 0 && rate == kMixRate &&
+           format == AUDIO_F32SYS && channels == kMixChannels;
+}
+
+}  // namespace
+
+SdlMixerDevice::SdlMixerDevice(int bufferFrames, MixFunction mixFunction, void* user)
+    : mix_(mixFunction), user_(user) {
+    opened_ = open(bufferFrames);
+}
+
+bool SdlMixerDevice::open(int bufferFrames) {
+    // The program's window and signals belong to Qt; only audio is asked of SDL.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    subsystem_ = true;
+    // No changes allowed: SDL converts for the hardware, and our buffer stays float stereo 48k.
+    if (Mix_OpenAudioDevice(kMixRate, AUDIO_F32SYS, kMixChannels, bufferFrames, nullptr, 0) != 0) {
+        return false;
+    }
+    if (!deviceIsInMixFormat()) {
+        Mix_CloseAudio();
+        return false;
+    }
+    Mix_SetPostMix(postMix, this);
+    return true;
+}
+
+SdlMixerDevice::~SdlMixerDevice() {
+    if (opened_) {
+        Mix_SetPostMix(nullptr, nullptr);
+        Mix_CloseAudio();
+    }
+    if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+}  // namespace gus
