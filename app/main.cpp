@@ -1,0 +1,25 @@
+// GUSANICIDA: starts Qt in Spanish, opens the sound device and shows the menu.
+#include <QApplication>
+
+#include "frontend/program.h"
+#include "platform/qt/accessibility.h"
+#include "platform/qt/program_folder.h"
+#include "platform/qt/spanish_translator.h"
+
+#ifdef GUS_HAVE_SDL_AUDIO
+#include "platform/sdl/sdl_audio_output.h"
+using ProgramAudio = gus::SdlAudioOutput;
+#else
+#include "platform/qt/silent_audio.h"
+using ProgramAudio = gus::SilentAudio;
+#endif
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    gus::installSpanishTranslator(app);
+    gus::installAccessibility();
+    ProgramAudio audio;
+    gus::Program program(audio, audio, gus::qtProgramFolder());
+    program.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,235 @@
+// The start menu's controls and events.
+#include "frontend/form_ini.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "frontend/end_dialog.h"
+#include "frontend/game_window.h"
+#include "frontend/menu_captions.h"
+#include "frontend/menu_layout.h"
+#include "frontend/messages.h"
+#include "frontend/sound_gallery.h"
+#include "frontend/text_dialog.h"
+#include "sound/sound_path.h"
+
+namespace gus {
+
+namespace {
+
+constexpr int kClientWidthTwips = 6000;
+constexpr int kClientHeightTwips = 7590;
+
+QString buttonStyle() {
+    // A strong frame marks the focused button for players who still see a little.
+    return QStringLiteral(
+        "QPushButton { background-color: rgb(255, 211, 155); color: black;"
+        " border: 2px solid rgb(120, 80, 30); }"
+        "QPushButton:focus { border: 4px solid black; }"
+        "QPushButton:pressed { background-color: rgb(230, 180, 120); }");
+}
+
+}  // namespace
+
+FormIni::FormIni(FrontendServices& services, QWidget* parent)
+    : QWidget(parent),
+      s_(services),
+      mediaPlayer1_(services.audio, "MediaPlayer1", ChannelSetup{true, 0, 0, 0}) {
+    setObjectName(QStringLiteral("FormIni"));
+    setWindowTitle(QString::fromUtf8(kProgramTitle));
+    setAccessibleName(QString::fromUtf8(kProgramTitle));
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    createButtons();
+    EventScope event(s_.audio);
+    Form_Load();
+}
+
+FormIni::~FormIni() = default;
+
+QPushButton* FormIni::Command1(int index) const {
+    return command1_.at(static_cast<std::size_t>(index));
+}
+
+void FormIni::createButtons() {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(14.25);
+    for (int i = 0; i < kMenuButtons; ++i) {
+        auto* button = new QPushButton(QString::fromStdString(menuCaption(i)), this);
+        button->setObjectName(QStringLiteral("Command1(%1)").arg(i));
+        button->setFont(font);
+        button->setStyleSheet(buttonStyle());
+        button->setAutoDefault(true);  // Enter presses the focused button
+        button->setFocusPolicy(Qt::StrongFocus);
+        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        command1_.at(static_cast<std::size_t>(i)) = button;
+    }
+    for (int i = 1; i < kMenuButtons; ++i) setTabOrder(Command1(i - 1), Command1(i));
+    Command1(0)->setFocus(Qt::OtherFocusReason);
+}
+
+void FormIni::layOutButtons() {
+    const std::vector<TwipsBox> boxes = menuButtonLayout(kMenuButtons, kClientHeightTwips);
+    for (int i = 0; i < kMenuButtons; ++i) {
+        const TwipsBox& b = boxes.at(static_cast<std::size_t>(i));
+        Command1(i)->setGeometry(twipsToPixels(b.left), twipsToPixels(b.top),
+                                 twipsToPixels(b.width), twipsToPixels(b.height));
+    }
+}
+
+void FormIni::Form_Load() {
+    mediaPlayer1_.setFileName(soundPath(s_.folder, "snd16.wav"));
+    layOutButtons();
+    dificultad_ = 1;
+}
+
+void FormIni::Form_Activate() {
+    EventScope event(s_.audio);
+    mediaPlayer1_.play();
+}
+
+void FormIni::Command1_Click(int index) {
+    EventScope event(s_.audio);
+    if (index != kDifficultyButton) mediaPlayer1_.stop();
+    switch (index) {
+        case 0:
+            openTextDialog(kMensajeIntroduccion);
+            break;
+        case 1:
+            openGame();
+            break;
+        case 2:
+            cycleDifficulty();
+            break;
+        case 3:
+            openTextDialog(kMensajeInstrucciones);
+            break;
+        case 4:
+            openGallery();
+            break;
+        case 5:
+            openTextDialog(kMensajeAcercaDe);
+            break;
+        case 6:
+            closeEverything();
+            break;
+        default:
+            break;
+    }
+}
+
+void FormIni::cycleDifficulty() {
+    dificultad_ = nextDifficulty(dificultad_);
+    if (auto caption = difficultyCaption(dificultad_)) {
+        Command1(kDifficultyButton)->setText(QString::fromStdString(*caption));
+    }
+    // An access key presses the button without moving the focus to it; the screen reader
+    // speaks the new caption only from the focused button.
+    Command1(kDifficultyButton)->setFocus(Qt::OtherFocusReason);
+}
+
+void FormIni::openTextDialog(Entero mensaje) {
+    {
+        Dialog dialog(s_, mensaje, this);
+        textDialog_ = &dialog;
+        showModally(s_, dialog);
+        textDialog_ = nullptr;
+    }
+    Form_Activate();
+}
+
+void FormIni::openGame() {
+    {
+        GameWindow game(
+            s_, [this] { return dificultad_; }, this);
+        gameWindow_ = &game;
+        game.Load();
+        if (!game.closedByGame()) showModally(s_, game);
+        gameWindow_ = nullptr;
+    }
+    Form_Activate();
+}
+
+void FormIni::openGallery() {
+    {
+        Dialog1 gallery(s_, this);
+        gallery_ = &gallery;
+        showModally(s_, gallery);
+        gallery_ = nullptr;
+    }
+    mediaPlayer1_.play();
+    Form_Activate();
+}
+
+void FormIni::openModal(Window w) {
+    // The game opens no window of its own but the end-of-game dialog.
+    if (w == Window::Dialog2) openEnding();
+}
+
+void FormIni::openEnding() {
+    QWidget* owner = gameWindow_ != nullptr ? static_cast<QWidget*>(gameWindow_) : this;
+    Dialog2 ending(
+        s_, [this] { return dificultad_; }, owner);
+    showModally(s_, ending);
+}
+
+void FormIni::closeEverything() {
+    if (gallery_ != nullptr) gallery_->close();
+    if (textDialog_ != nullptr) textDialog_->close();
+    if (gameWindow_ != nullptr) gameWindow_->close();
+    close();
+}
+
+void FormIni::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void FormIni::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (activatedOnce_) return;
+    activatedOnce_ = true;
+    Form_Activate();
+}
+
+void FormIni::closeEvent(QCloseEvent* event) {
+    {
+        EventScope scope(s_.audio);
+        mediaPlayer1_.stop();
+    }
+    QWidget::closeEvent(event);
+    if (onEndProgram_) onEndProgram_();
+}
+
+void FormIni::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    if (plain && event->key() == Qt::Key_Down) {
+        focusNextChild();
+    } else if (plain && event->key() == Qt::Key_Up) {
+        focusPreviousChild();
+    } else if (!plain || !pressByAccessKey(event->text())) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// With no text box on the menu, the access key letter alone presses its button.
+bool FormIni::pressByAccessKey(const QString& typed) {
+    if (typed.size() != 1 || !typed.at(0).isLetter()) return false;
+    for (QPushButton* button : command1_) {
+        const QString caption = button->text();
+        const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+        if (amp < 0 || amp + 1 >= caption.size()) continue;
+        if (caption.at(amp + 1).toUpper() == typed.at(0).toUpper()) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace gus

@@ -1,0 +1,62 @@
+// The game window: shows the game, hands it the keys and speaks its status line.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+#include "frontend/frontend_services.h"
+#include "frontend/label_views.h"
+#include "game/form1.h"
+
+namespace gus {
+
+class BoardView;
+class KeyReceiver;
+
+class GameWindow : public QDialog, public GameWindowHost {
+  public:
+    GameWindow(FrontendServices& services, std::function<Entero()> dificultadDelMenu,
+               QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    // Loads the game: its controls are created and Form_Load runs.
+    void Load();
+    // The game closed its window itself (the game is over) rather than being abandoned.
+    bool closedByGame() const { return closedByGame_; }
+
+    Form1& form() { return *form_; }
+    KeyReceiver* Picture1() const { return picture1_; }
+    QLabel* Label1() const { return label1_; }
+    AnnouncingLabel* Label2() const { return label2_; }
+    BoardView* board() const { return board_; }
+
+    // A key the game understands: Form_KeyDown always, Picture1_KeyDown when Picture1 has it.
+    void deliverKey(Entero code, Entero shift, bool toPicture1);
+
+    LabelView* labelView(const std::string& label) override;
+    void drawMarks() override;
+    void focusKeyReceiver() override;
+    void closeWindow() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void reject() override;
+
+  private:
+    void buildControls();
+    void endOfEvent();
+
+    FrontendServices& s_;
+    KeyReceiver* picture1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    AnnouncingLabel* label2_ = nullptr;
+    BoardView* board_ = nullptr;
+    std::unique_ptr<PlainLabelView> label1View_;
+    std::unique_ptr<SpokenLabelView> label2View_;
+    bool closedByGame_ = false;
+    // Last: the game goes before the views it writes to.
+    std::unique_ptr<Form1> form_;
+};
+
+}  // namespace gus

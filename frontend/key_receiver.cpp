@@ -1,0 +1,57 @@
+// Picture1's keys and drawing.
+#include "frontend/key_receiver.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "frontend/key_codes.h"
+#include "frontend/menu_layout.h"
+
+namespace gus {
+
+namespace {
+
+QPoint twipsPoint(int x, int y) {
+    return QPoint(twipsToPixels(x), twipsToPixels(y));
+}
+
+}  // namespace
+
+KeyReceiver::KeyReceiver(KeySink sink, QWidget* parent) : QWidget(parent), sink_(std::move(sink)) {
+    setObjectName(QStringLiteral("Picture1"));
+    setAccessibleName(QStringLiteral("Zona de juego"));
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(twipsToPixels(1000), twipsToPixels(1000));
+}
+
+void KeyReceiver::drawMarks() {
+    marks_ = true;
+    update();
+}
+
+void KeyReceiver::keyPressEvent(QKeyEvent* event) {
+    const std::optional<Entero> code = virtualKeyCode(event->key());
+    if (!code) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A held key repeats: every repeat is one more press, handled before the next arrives.
+    sink_(*code, modifierBits(event->modifiers()));
+    event->accept();
+}
+
+void KeyReceiver::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 3));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+    if (!marks_) return;
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawPoint(twipsPoint(400, 400));
+    painter.setPen(QPen(Qt::red, 2));
+    painter.drawLine(twipsPoint(800, 800), twipsPoint(400, 400));
+}
+
+}  // namespace gus

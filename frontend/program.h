@@ -1,0 +1,41 @@
+// The whole program wired together: timers, services and the start menu.
+#pragma once
+
+#include <memory>
+
+#include "frontend/frontend_services.h"
+#include "platform/modal.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/scheduler_driver.h"
+#include "platform/random.h"
+#include "platform/scheduler.h"
+
+namespace gus {
+
+class FormIni;
+
+class Program {
+  public:
+    Program(AudioOutput& audio, Beeper& beeper, ProgramFolder folder);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Shows the menu in the middle of the screen; the program ends when the menu closes.
+    void start();
+    FormIni& menu() { return *menu_; }
+
+  private:
+    AudioOutput& audio_;
+    Scheduler timers_;
+    SchedulerDriver driver_{timers_};
+    QtClock clock_;
+    MersenneRandom random_;
+    QtDialogs boxes_;
+    ModalDialogs dialogs_;
+    FrontendServices services_;
+    std::unique_ptr<FormIni> menu_;
+};
+
+}  // namespace gus

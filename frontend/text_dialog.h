@@ -1,0 +1,45 @@
+// The text dialog: the spoken introduction, the instructions or the about box.
+#pragma once
+
+#include <QDialog>
+
+#include "frontend/frontend_services.h"
+#include "game/tipos.h"
+#include "sound/channel.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace gus {
+
+class Dialog : public QDialog {
+  public:
+    Dialog(FrontendServices& services, Entero mensaje, QWidget* parent = nullptr);
+    ~Dialog() override;
+
+    Entero Mensaje() const { return mensaje_; }
+    // The text as the game keeps it, lines broken with "\r\n".
+    const std::string& text1Value() const { return text1Value_; }
+    QPlainTextEdit* Text1() const { return text1_; }
+    QPushButton* OKButton() const { return okButton_; }
+    Channel& MediaPlayer1() { return mediaPlayer1_; }
+
+    void Form_Activate();
+    void OKButton_Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void setText1(const std::string& text);
+
+    FrontendServices& s_;
+    Entero mensaje_;
+    Channel mediaPlayer1_;
+    QPlainTextEdit* text1_;
+    QPushButton* okButton_;
+    std::string text1Value_;
+    bool activatedOnce_ = false;
+};
+
+}  // namespace gus

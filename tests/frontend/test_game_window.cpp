@@ -1,0 +1,147 @@
+// The game window: keys to the game, the spoken status line, focus and closing.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QTest>
+
+#include "frontend/board_view.h"
+#include "frontend/game_window.h"
+#include "frontend/key_receiver.h"
+#include "tests/frontend/frontend_fixture.h"
+
+namespace gus {
+namespace {
+
+using testing::SimFrontend;
+
+class GameWindowTest : public ::testing::Test {
+  protected:
+    GameWindowTest() : window(f.services, [] { return Entero{1}; }) {
+        window.Load();
+        window.show();
+    }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(window.Picture1(), key, mods);
+    }
+    void pressRepeated(Qt::Key key) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(window.Picture1(), &repeat);
+    }
+    QAccessibleInterface* status() {
+        return QAccessible::queryAccessibleInterface(window.Label2());
+    }
+
+    SimFrontend f;
+    GameWindow window;
+};
+
+TEST_F(GameWindowTest, TheGameIsLoadedWithPicture1HoldingTheFocus) {
+    EXPECT_EQ(window.objectName(), "Form1");
+    EXPECT_EQ(window.windowTitle(), "GUSANICIDA");
+    EXPECT_TRUE(window.form().cargada());
+    EXPECT_EQ(window.focusWidget(), window.Picture1());
+    EXPECT_EQ(window.Picture1()->objectName(), "Picture1");
+    EXPECT_EQ(window.board()->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(window.Picture1()->marksDrawn());
+    EXPECT_TRUE(f.p.scheduler.nextDue().has_value());
+}
+
+TEST_F(GameWindowTest, TheStatusLabelIsANotificationNamedByItsText) {
+    ASSERT_NE(status(), nullptr);
+    EXPECT_EQ(status()->role(), QAccessible::Notification);
+    press(Qt::Key_V);
+    EXPECT_EQ(window.Label2()->text(), "5 vidas te quedan");
+    EXPECT_EQ(status()->text(QAccessible::Name), "5 vidas te quedan");
+    EXPECT_FALSE(window.Label2()->isHidden());
+    EXPECT_EQ(window.focusWidget(), window.Picture1());
+}
+
+TEST_F(GameWindowTest, ZWritesThePositionInBothLabels) {
+    press(Qt::Key_Z);
+    EXPECT_EQ(window.Label2()->text(), "7, 12");
+    EXPECT_EQ(window.Label1()->text(), "7, 12");
+}
+
+TEST_F(GameWindowTest, EveryKeyBringsTheTimersToThePresentFirstAndRepaintsAfter) {
+    const int repaints = window.board()->refreshCount();
+    press(Qt::Key_V);
+    press(Qt::Key_Left);
+    EXPECT_EQ(f.syncCount(), 2);
+    EXPECT_EQ(window.board()->refreshCount(), repaints + 2);
+}
+
+TEST_F(GameWindowTest, KeysTheGameDoesNotKnowAreNotDelivered) {
+    press(Qt::Key_B);
+    EXPECT_EQ(f.syncCount(), 0);
+}
+
+TEST_F(GameWindowTest, AHeldArrowMovesOneCellPerRepeat) {
+    ASSERT_EQ(window.form().Jugador.X, 7);
+    pressRepeated(Qt::Key_Left);
+    pressRepeated(Qt::Key_Left);
+    pressRepeated(Qt::Key_Left);
+    EXPECT_EQ(window.form().Jugador.X, 4);
+    EXPECT_EQ(window.form().Jugador.Y, 12);
+}
+
+TEST_F(GameWindowTest, ControlWithAnArrowIsTheRadarNotAStep) {
+    press(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(window.form().Jugador.Y, 12);
+    EXPECT_FALSE(window.Label2()->text().isEmpty());
+}
+
+TEST_F(GameWindowTest, EscGivesTheFocusBackToPicture1AndKeepsTheGameOpen) {
+    window.Picture1()->clearFocus();
+    ASSERT_NE(window.focusWidget(), window.Picture1());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(window.focusWidget(), window.Picture1());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.form().cargada());
+    // Only the window's own handler ran: Picture1 did not have the key.
+    EXPECT_EQ(f.syncCount(), 1);
+}
+
+TEST_F(GameWindowTest, EscOnPicture1DoesNotCloseTheWindow) {
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.form().cargada());
+}
+
+TEST_F(GameWindowTest, ClosingTheWindowAbandonsTheGameStoppingEveryTimerAndSound) {
+    press(Qt::Key_Space);  // a bomb: its timer and fuse sound are running
+    ASSERT_TRUE(f.p.scheduler.nextDue().has_value());
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.form().cargada());
+    EXPECT_FALSE(f.p.scheduler.nextDue().has_value());
+    EXPECT_FALSE(window.closedByGame());
+    const ControlesForm1* c = window.form().controlesSiHay();
+    ASSERT_NE(c, nullptr);
+    EXPECT_FALSE(c->WMPBomba[0].playing());
+}
+
+TEST_F(GameWindowTest, AKeyAfterTheGameIsUnloadedIsIgnored) {
+    window.close();
+    const int repaints = window.board()->refreshCount();
+    QTest::keyClick(window.Picture1(), Qt::Key_V);
+    EXPECT_EQ(window.board()->refreshCount(), repaints);
+}
+
+TEST_F(GameWindowTest, TheGameClosingItsWindowHidesIt) {
+    window.form().Unload();
+    window.closeWindow();
+    EXPECT_TRUE(window.closedByGame());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+TEST_F(GameWindowTest, TicksRepaintTheBoard) {
+    const int repaints = window.board()->refreshCount();
+    f.p.wait(3000);  // a worm comes in
+    EXPECT_GT(window.board()->refreshCount(), repaints);
+}
+
+}  // namespace
+}  // namespace gus
