@@ -1,6 +1,8 @@
 // GUSANICIDA: starts Qt in Spanish, opens the sound device and shows the menu.
 #include <QApplication>
+#include <iostream>
 
+#include "frontend/command_line.h"
 #include "frontend/program.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/program_folder.h"
@@ -15,6 +17,7 @@ using ProgramAudio = gus::SilentAudio;
 #endif
 
 int main(int argc, char** argv) {
+    if (auto status = gus::answerCommandLine({argv + 1, argv + argc}, std::cout)) return *status;
     QApplication app(argc, argv);
     gus::installSpanishTranslator(app);
     gus::installAccessibility();
