@@ -55,6 +55,7 @@ void SimAudio::play(Voice v, bool loop) {
     s.playing = true;
     s.loop = loop;
     s.startedAt = s_.now();
+    s.startedInEvent = event_;
     ++starts_;
     pending_.push_back(Start{v, s.file});
 }
@@ -68,7 +69,10 @@ void SimAudio::setGains(Voice v, int balance, int volume) {
 
 bool SimAudio::playing(Voice v) const {
     const VoiceState& s = voice(v);
-    if (!s.alive || !s.playing || !s.length) return false;
+    if (!s.alive || !s.playing) return false;
+    // A missing or broken file is silent: it counts as a sound that ends with the event that
+    // started it, so the log of a game is the same whether or not its files are there.
+    if (!s.length) return s.startedInEvent == event_;
     return s.loop || s_.now() < s.startedAt + *s.length;
 }
 
@@ -85,6 +89,7 @@ void SimAudio::commit() {
         log_.add(std::move(e));
     }
     pending_.clear();
+    ++event_;
 }
 
 std::size_t SimAudio::voiceCount() const {

@@ -40,6 +40,7 @@ private:
         bool playing = false;
         bool loop = false;
         Millis startedAt = 0;
+        long long startedInEvent = 0;
         int balance = 0;
         int volume = 0;
     };
@@ -58,6 +59,7 @@ private:
     std::vector<Start> pending_;
     std::map<std::string, std::optional<Millis>> lengths_;
     int starts_ = 0;
+    long long event_ = 0;  // counts commits: one per event
 };
 
 }  // namespace gus

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Faults of the machine: a program folder with spaces and non-ASCII letters, a missing or
+# read-only sound folder, no audio device at all. The game runs through each.
+# Usage: machine_faults.sh BIN_DIR   (the folder of gusanicida-sim, gusanicida and the sounds)
+set -euo pipefail
+bin=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+passed=0
+failed=0
+check() { if "$@"; then passed=$((passed + 1)); else echo "FAILED: $*"; failed=$((failed + 1)); fi; }
+
+play='seed 4\nanswer yes\nload\nkey 37\nkey 32\nwait 5000\nkey 38 2\nkey 86\nwait 60000\nstate\n'
+
+# Sounds found from a folder with spaces and non-ASCII letters.
+odd="$work/Mis Juegos/Gusanicida ñandú"
+mkdir -p "$odd"
+cp "$bin/gusanicida-sim" "$bin"/snd*.wav "$odd/"
+chmod -R a-w "$odd"  # the program writes nothing, so a read-only folder changes nothing
+found() { printf "$play" | "$odd/gusanicida-sim" | grep -q '"WMPBomba(0)":{"FileName":"snd08.wav"'; }
+check found
+playing() { printf 'load\nstate\n' | "$odd/gusanicida-sim" | grep -q '"FileName":"snd03.wav","Balance":0,"Volume":-600,"Playing":-1'; }
+check playing
+
+# No sound files at all: every channel is silent and the game goes on exactly the same.
+bare="$work/sin sonidos"
+mkdir -p "$bare"
+cp "$bin/gusanicida-sim" "$bare/"
+same() {
+  diff <(printf "$play" | "$odd/gusanicida-sim" | grep -v '"ev":"state"') \
+       <(printf "$play" | "$bare/gusanicida-sim" | grep -v '"ev":"state"')
+}
+check same
+
+# The real program with no audio device and no sound files: it starts, stays up, ends cleanly.
+if [ -x "$bin/gusanicida" ]; then
+  cp "$bin/gusanicida" "$bare/" 2>/dev/null || { chmod u+w "$bare"; cp "$bin/gusanicida" "$bare/"; }
+  survives() {
+    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=no-such-driver "$bare/gusanicida" >/dev/null 2>&1 &
+    local pid=$!
+    sleep 3
+    kill -0 "$pid" 2>/dev/null || return 1
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+  }
+  check survives
+fi
+echo "machine faults: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
