@@ -4,9 +4,8 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <vector>
-
 #include <sstream>
+#include <vector>
 
 #include "tests/support/jugador_automatico.h"
 #include "tools/sim/runner.h"
@@ -74,10 +73,11 @@ void pasoDeGusano() {
     SimSession& s = r.session();
     int i = 0;
     imprime("worm step tick, us",
-            cifras(mide(20000, nullptr, [&] {
-                s.form.MueveMonstruo(static_cast<Entero>(i++ % 15));
-                s.p.endOfEvent();
-            })),
+            cifras(mide(20000, nullptr,
+                        [&] {
+                            s.form.MueveMonstruo(static_cast<Entero>(i++ % 15));
+                            s.p.endOfEvent();
+                        })),
             "goal < 20 median");
 }
 
@@ -89,7 +89,7 @@ void cadenaDeCincoBombas() {
             cifras(mide(
                 5000,
                 [&] {
-                    s.key(tecla::BloqMayus);  // no time passes: clear the status by hand
+                    s.key(tecla::BloqMayus);        // no time passes: clear the status by hand
                     s.form.MonstruosPorEntrar = 1;  // the phase goes on
                     s.form.Vidas = 5;
                     s.form.Jugador.X = 0;
@@ -100,9 +100,7 @@ void cadenaDeCincoBombas() {
                     s.form.Jugador.Y = 12;
                     s.form.Jugador.X = 12;
                 },
-                [&] {
-                    s.key(tecla::Mayusculas, tecla::BitShift);
-                })),
+                [&] { s.key(tecla::Mayusculas, tecla::BitShift); })),
             "goal < 200 median");
 }
 

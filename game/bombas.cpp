@@ -35,7 +35,9 @@ void Form1::ColocaBomba() {
     c().TMRBomba[slot].setEnabled(true);
 }
 
-void Form1::TMRBomba_Timer(Entero Index) { AvanzaBomba(Index, false); }
+void Form1::TMRBomba_Timer(Entero Index) {
+    AvanzaBomba(Index, false);
+}
 
 void Form1::AvanzaBomba(Entero Indice, bool Inmediata) {
     if (Indice < 0 || Indice >= kRanurasBomba) return;

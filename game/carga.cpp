@@ -61,8 +61,12 @@ void Form1::paraJuegoAnterior() {
     for (RegistroBomba& b : Bombas) b.Activa = FALSO;
 }
 
-void Form1::DibujaMarcas() { s_.host.drawMarks(); }
+void Form1::DibujaMarcas() {
+    s_.host.drawMarks();
+}
 
-void Form1::MuestraFinal() { s_.dialogs.showModal(Window::Dialog2); }
+void Form1::MuestraFinal() {
+    s_.dialogs.showModal(Window::Dialog2);
+}
 
 }  // namespace gus

@@ -19,7 +19,7 @@ namespace gus {
 
 // What the game window asks of the window it is shown in.
 class GameWindowHost {
-public:
+  public:
     virtual ~GameWindowHost() = default;
     virtual LabelView* labelView(const std::string& label) = 0;
     virtual void drawMarks() = 0;  // DibujaMarcas: two figures with no game meaning
@@ -61,7 +61,7 @@ struct ControlesForm1 {
 };
 
 class Form1 {
-public:
+  public:
     explicit Form1(Form1Services services);
     ~Form1();
 
@@ -125,14 +125,14 @@ public:
     Entero SegundoMensaje = 0;
     Entero JuegoTerminado = FALSO;
 
-private:
+  private:
     ControlesForm1& c() { return *controles_; }
     std::string ruta(const char* archivo) const { return RutaSonidos + archivo; }
     double azar() { return s_.random.next(); }
-    void escribeEstado(const std::string& texto);   // set Label2
-    void anadeEstado(const std::string& texto);     // append to Label2
-    void muerePorMonstruoAlEntrar();                // the player walked into a worm
-    void muerePorPasoDeMonstruo();                  // a worm stepped onto the player
+    void escribeEstado(const std::string& texto);      // set Label2
+    void anadeEstado(const std::string& texto);        // append to Label2
+    void muerePorMonstruoAlEntrar();                   // the player walked into a worm
+    void muerePorPasoDeMonstruo();                     // a worm stepped onto the player
     void tocaEn(Channel& canal, const char* archivo);  // stop, load, play
     void paraTemporizadoresDeMonstruo();
     void liberaMonstruos();

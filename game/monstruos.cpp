@@ -8,16 +8,22 @@ namespace gus {
 namespace {
 
 // Int(r x n) + base, as every random choice of the game is made.
-int eleccion(double r, int n, int base) { return static_cast<int>(std::floor(r * n)) + base; }
+int eleccion(double r, int n, int base) {
+    return static_cast<int>(std::floor(r * n)) + base;
+}
 
 // The digit a worm will not choose again while it has another choice. For a north or south
 // heading it is the way back; for east and west it is the heading itself.
 char digitoExcluido(Entero direccion) {
     switch (direccion) {
-        case 1: return '3';
-        case 2: return '2';
-        case 3: return '1';
-        default: return '4';
+        case 1:
+            return '3';
+        case 2:
+            return '2';
+        case 3:
+            return '1';
+        default:
+            return '4';
     }
 }
 
@@ -74,7 +80,9 @@ std::string Form1::BuscaDirecciones(Entero X, Entero Y) const {
     return s;
 }
 
-void Form1::TMRMonstruo_Timer(Entero Index) { MueveMonstruo(Index); }
+void Form1::TMRMonstruo_Timer(Entero Index) {
+    MueveMonstruo(Index);
+}
 
 void Form1::MueveMonstruo(Entero Index) {
     RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(Index));
@@ -82,11 +90,20 @@ void Form1::MueveMonstruo(Entero Index) {
     int x = m.X;
     int y = m.Y;
     switch (m.Direccion) {
-        case 1: --y; break;
-        case 2: ++x; break;
-        case 3: ++y; break;
-        case 4: --x; break;
-        default: break;
+        case 1:
+            --y;
+            break;
+        case 2:
+            ++x;
+            break;
+        case 3:
+            ++y;
+            break;
+        case 4:
+            --x;
+            break;
+        default:
+            break;
     }
     bool gira = false;
     if (!esVerdadero(GiroReciente)) {
@@ -119,7 +136,8 @@ void Form1::MueveMonstruo(Entero Index) {
     const std::size_t excluido = s.find(digitoExcluido(m.Direccion));
     if (excluido != std::string::npos && s.size() > 1) s.erase(excluido, 1);
     const int k = eleccion(azar(), static_cast<int>(s.size()), 1);
-    m.Direccion = s.empty() ? Entero{0} : static_cast<Entero>(s[static_cast<std::size_t>(k - 1)] - '0');
+    m.Direccion =
+        s.empty() ? Entero{0} : static_cast<Entero>(s[static_cast<std::size_t>(k - 1)] - '0');
 }
 
 void Form1::muerePorPasoDeMonstruo() {

@@ -14,10 +14,14 @@ struct Direccion {
 
 Direccion direccionDeFlecha(Entero keyCode) {
     switch (keyCode) {
-        case tecla::Arriba: return {0, -1};
-        case tecla::Derecha: return {1, 0};
-        case tecla::Abajo: return {0, 1};
-        default: return {-1, 0};
+        case tecla::Arriba:
+            return {0, -1};
+        case tecla::Derecha:
+            return {1, 0};
+        case tecla::Abajo:
+            return {0, 1};
+        default:
+            return {-1, 0};
     }
 }
 
@@ -36,7 +40,9 @@ void Form1::Label2_Change() {
     SegundoMensaje = static_cast<Entero>(s_.clock.localTime().second);
 }
 
-void Form1::escribeEstado(const std::string& texto) { c().Label2.setCaption(texto); }
+void Form1::escribeEstado(const std::string& texto) {
+    c().Label2.setCaption(texto);
+}
 
 void Form1::anadeEstado(const std::string& texto) {
     c().Label2.setCaption(c().Label2.caption() + texto);
@@ -68,9 +74,13 @@ void Form1::Picture1_KeyDown(Entero& KeyCode, Entero Shift) {
         }
         const Direccion d = direccionDeFlecha(KeyCode);
         switch (intentaPaso(d.dx, d.dy)) {
-            case Paso::Salida: return;
-            case Paso::Dado: movido = true; break;
-            case Paso::Rechazado: break;
+            case Paso::Salida:
+                return;
+            case Paso::Dado:
+                movido = true;
+                break;
+            case Paso::Rechazado:
+                break;
         }
     } else if (KeyCode == tecla::Espacio) {
         ColocaBomba();

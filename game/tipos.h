@@ -10,7 +10,9 @@ using Entero = std::int16_t;
 
 inline constexpr Entero VERDADERO = -1;
 inline constexpr Entero FALSO = 0;
-inline bool esVerdadero(Entero b) { return b == VERDADERO; }
+inline bool esVerdadero(Entero b) {
+    return b == VERDADERO;
+}
 
 // Cell values of the board.
 inline constexpr Entero CeldaPared = -1;
@@ -32,12 +34,12 @@ inline bool enTablero(int x, int y) {
 }
 
 class Cuadricula {
-public:
+  public:
     // First index the column X, second the row Y, both from -1 to 14.
     Entero& operator()(int x, int y) { return celdas_.at(indice(x, y)); }
     Entero operator()(int x, int y) const { return celdas_.at(indice(x, y)); }
 
-private:
+  private:
     static std::size_t indice(int x, int y) {
         return static_cast<std::size_t>((x - kBordeMin) * 16 + (y - kBordeMin));
     }

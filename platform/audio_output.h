@@ -9,7 +9,7 @@ namespace gus {
 // Operations made during one event reach the mixer together at commit(), so no audible frame
 // carries half of an event's changes.
 class AudioOutput {
-public:
+  public:
     using Voice = int;
     virtual ~AudioOutput() = default;
 

@@ -7,13 +7,13 @@
 namespace gus {
 
 class LabelView {
-public:
+  public:
     virtual ~LabelView() = default;
     virtual void captionChanged(const std::string& caption) = 0;
 };
 
 class Label {
-public:
+  public:
     explicit Label(std::string name) : name_(std::move(name)) {}
 
     const std::string& name() const { return name_; }
@@ -31,7 +31,7 @@ public:
     }
     void revive() { killed_ = false; }
 
-private:
+  private:
     std::string name_;
     std::string caption_;
     std::function<void()> onChange_;

@@ -12,12 +12,11 @@ namespace gus {
 // the timers resume afterwards with the time they had left. Sounds started before the box are
 // handed to the mixer first, so the player hears them while he reads it.
 class ModalDialogs : public Dialogs {
-public:
+  public:
     ModalDialogs(Dialogs& inner, Scheduler& timers, std::function<void()> beforeModal)
         : inner_(inner), timers_(timers), beforeModal_(std::move(beforeModal)) {}
 
-    Answer messageBox(const std::string& text, const std::string& title,
-                      Buttons buttons) override {
+    Answer messageBox(const std::string& text, const std::string& title, Buttons buttons) override {
         if (beforeModal_) beforeModal_();
         SuspendGuard hold(timers_);
         return inner_.messageBox(text, title, buttons);
@@ -28,7 +27,7 @@ public:
         inner_.showModal(w);
     }
 
-private:
+  private:
     Dialogs& inner_;
     Scheduler& timers_;
     std::function<void()> beforeModal_;

@@ -8,11 +8,11 @@
 namespace gus {
 
 class MersenneRandom : public Random {
-public:
+  public:
     void seed(std::int32_t seed) override { engine_.seed(static_cast<std::uint32_t>(seed)); }
     double next() override;
 
-private:
+  private:
     std::mt19937 engine_{1};
 };
 

@@ -16,7 +16,7 @@ using Millis = std::int64_t;
 // to its end before the next. While suspended (a message box or a modal window of the game is
 // open) no tick fires and game time stands still, so timers resume with the time they had left.
 class Scheduler {
-public:
+  public:
     using TimerId = int;
 
     TimerId add(std::function<void()> onTick, int intervalMs);
@@ -47,7 +47,7 @@ public:
 
     std::size_t liveTimerCount() const;
 
-private:
+  private:
     struct Entry {
         std::function<void()> onTick;
         int interval = 0;
@@ -74,13 +74,13 @@ private:
 
 // Suspends the game's timers for as long as it lives (a message box, a modal window).
 class SuspendGuard {
-public:
+  public:
     explicit SuspendGuard(Scheduler& s) : s_(s) { s_.suspend(); }
     ~SuspendGuard() { s_.resume(); }
     SuspendGuard(const SuspendGuard&) = delete;
     SuspendGuard& operator=(const SuspendGuard&) = delete;
 
-private:
+  private:
     Scheduler& s_;
 };
 

@@ -13,21 +13,21 @@ struct TimeOfDay {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual TimeOfDay localTime() const = 0;
 };
 
 // One generator per program; uniform numbers in [0, 1).
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     virtual void seed(std::int32_t seed) = 0;
     virtual double next() = 0;
 };
 
 class Beeper {
-public:
+  public:
     virtual ~Beeper() = default;
     virtual void beep() = 0;
 };
@@ -41,7 +41,7 @@ enum class Window { FormIni, Form1, Dialog, Dialog1, Dialog2 };
 // Message boxes and modal windows. Callers go through Dialogs, never straight to a backend: the
 // game's timers stand still while a box is open (see modal.h).
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // An empty title means the program's title, "GUSANICIDA".
     virtual Answer messageBox(const std::string& text, const std::string& title,

@@ -6,19 +6,25 @@ namespace gus {
 Timer::Timer(Scheduler& s, int intervalMs, std::function<void()> onTick)
     : s_(s), id_(s.add(std::move(onTick), intervalMs)) {}
 
-Timer::~Timer() { s_.remove(id_); }
+Timer::~Timer() {
+    s_.remove(id_);
+}
 
 void Timer::setEnabled(bool on) {
     if (!killed_) s_.setEnabled(id_, on);
 }
 
-bool Timer::enabled() const { return s_.enabled(id_); }
+bool Timer::enabled() const {
+    return s_.enabled(id_);
+}
 
 void Timer::setInterval(int ms) {
     if (!killed_) s_.setInterval(id_, ms);
 }
 
-int Timer::interval() const { return s_.interval(id_); }
+int Timer::interval() const {
+    return s_.interval(id_);
+}
 
 void Timer::kill() {
     s_.setEnabled(id_, false);

@@ -10,7 +10,7 @@
 namespace gus {
 
 class Timer {
-public:
+  public:
     Timer(Scheduler& s, int intervalMs, std::function<void()> onTick);
     ~Timer();
     Timer(const Timer&) = delete;
@@ -24,7 +24,7 @@ public:
     void kill();
     bool killed() const { return killed_; }
 
-private:
+  private:
     Scheduler& s_;
     Scheduler::TimerId id_;
     bool killed_ = false;
@@ -33,7 +33,7 @@ private:
 // Elements are indexed from 0; element 0 exists from the start, and a new element gets the
 // interval of element 0 and starts disabled. Elements live until the array is destroyed.
 class TimerArray {
-public:
+  public:
     using Handler = std::function<void(int index)>;
     TimerArray(Scheduler& s, int intervalMs, Handler onTick);
 
@@ -41,10 +41,12 @@ public:
     // Creates every missing element up to and including `index`.
     void createUpTo(int index);
     Timer& operator[](int index) { return *timers_.at(static_cast<std::size_t>(index)); }
-    const Timer& operator[](int index) const { return *timers_.at(static_cast<std::size_t>(index)); }
+    const Timer& operator[](int index) const {
+        return *timers_.at(static_cast<std::size_t>(index));
+    }
     void killAll();
 
-private:
+  private:
     Scheduler& s_;
     Handler onTick_;
     std::vector<std::unique_ptr<Timer>> timers_;

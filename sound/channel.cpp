@@ -13,7 +13,9 @@ Channel::Channel(AudioOutput& out, std::string name, ChannelSetup setup)
     out_.setGains(voice_, balance_, volume_);
 }
 
-Channel::~Channel() { out_.destroyVoice(voice_); }
+Channel::~Channel() {
+    out_.destroyVoice(voice_);
+}
 
 void Channel::setFileName(const std::string& path) {
     if (killed_) return;
@@ -44,7 +46,9 @@ void Channel::setVolume(int volume) {
     out_.setGains(voice_, balance_, volume_);
 }
 
-bool Channel::playing() const { return !killed_ && out_.playing(voice_); }
+bool Channel::playing() const {
+    return !killed_ && out_.playing(voice_);
+}
 
 void Channel::kill() {
     if (killed_) return;

@@ -19,7 +19,7 @@ struct ChannelSetup {
 // Balance and Volume are settings of the channel, not of the file: they survive Stop, Play and
 // the loading of another file. Setting FileName always loads the file again by name.
 class Channel {
-public:
+  public:
     Channel(AudioOutput& out, std::string name, ChannelSetup setup);
     ~Channel();
     Channel(const Channel&) = delete;
@@ -40,7 +40,7 @@ public:
     // The window is gone: the channel falls silent and ignores every later operation.
     void kill();
 
-private:
+  private:
     AudioOutput& out_;
     std::string name_;
     ChannelSetup setup_;
@@ -54,7 +54,7 @@ private:
 // WMPMonstruo(i), WMPBomba(k): element 0 exists from the start; a new element takes AutoStart
 // and PlayCount from element 0 and keeps existing until the array goes.
 class ChannelArray {
-public:
+  public:
     ChannelArray(AudioOutput& out, std::string baseName, ChannelSetup setup);
 
     int count() const { return static_cast<int>(channels_.size()); }
@@ -65,7 +65,7 @@ public:
     }
     void killAll();
 
-private:
+  private:
     Channel& append();
 
     AudioOutput& out_;

@@ -12,8 +12,8 @@ struct Placement {
 };
 
 // Fall-off per cell, in hundredths of a decibel.
-inline constexpr int kFallOffStep = 300;   // steps, the beacon, fuse ticks
-inline constexpr int kFallOffDeath = 50;   // a dying worm carries much farther
+inline constexpr int kFallOffStep = 300;  // steps, the beacon, fuse ticks
+inline constexpr int kFallOffDeath = 50;  // a dying worm carries much farther
 
 // Balance = 500 per column east of the player; Volume = -(k x distance), halves to even.
 // No limit is applied: every cell of the board and its border stays inside the channel ranges.

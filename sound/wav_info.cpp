@@ -41,8 +41,7 @@ std::optional<WavInfo> parseWavHeader(const unsigned char* data, std::size_t siz
             info.bitsPerSample = le16(data + body + 14);
             haveFormat = true;
         } else if (id == "data") {
-            if (!haveFormat || info.channels < 1 || info.sampleRate < 1 ||
-                info.bitsPerSample < 8) {
+            if (!haveFormat || info.channels < 1 || info.sampleRate < 1 || info.bitsPerSample < 8) {
                 return std::nullopt;
             }
             info.dataBytes = length;

@@ -63,9 +63,9 @@ namespace {
 
 // Random game keys, a quarter of the arrows with Ctrl; `pausa` ms between them.
 void tormentaDeTeclas(SimSession& s, Vigilante& v, int teclas, int pausa, int& maxSonidos) {
-    const Entero juego[] = {tecla::Arriba, tecla::Derecha, tecla::Abajo, tecla::Izquierda,
-                            tecla::Espacio, tecla::Mayusculas, tecla::V, tecla::A, tecla::Z,
-                            tecla::BloqMayus};
+    const Entero juego[] = {tecla::Arriba,  tecla::Derecha,    tecla::Abajo, tecla::Izquierda,
+                            tecla::Espacio, tecla::Mayusculas, tecla::V,     tecla::A,
+                            tecla::Z,       tecla::BloqMayus};
     std::uint32_t azar = 12345;
     for (int i = 0; i < teclas; ++i) {
         azar = azar * 1664525u + 1013904223u;

@@ -23,12 +23,28 @@ Salida run(const std::string& script) {
 }
 
 TEST(Runner, BadLinesStopTheRunWithStatusTwoAndTheLineNumber) {
-    const char* bad[] = {"frobnicate", "wait 86400001", "wait -1", "key 38 8", "key x",
-                         "set player 15 0", "set player -2 3", "set monster 16 4 4 1",
-                         "set monster 0 4 4 5", "random 1.0", "random -0.1", "random 0.5 abc",
-                         "clock 24:00:00", "clock 7:00:00", "difficulty 3", "answer maybe",
-                         "set lives 6", "set phase 0", "set turn 2", "seed 99999999999",
-                         "state extra", "load now"};
+    const char* bad[] = {"frobnicate",
+                         "wait 86400001",
+                         "wait -1",
+                         "key 38 8",
+                         "key x",
+                         "set player 15 0",
+                         "set player -2 3",
+                         "set monster 16 4 4 1",
+                         "set monster 0 4 4 5",
+                         "random 1.0",
+                         "random -0.1",
+                         "random 0.5 abc",
+                         "clock 24:00:00",
+                         "clock 7:00:00",
+                         "difficulty 3",
+                         "answer maybe",
+                         "set lives 6",
+                         "set phase 0",
+                         "set turn 2",
+                         "seed 99999999999",
+                         "state extra",
+                         "load now"};
     for (const char* line : bad) {
         SCOPED_TRACE(line);
         const Salida r = run(std::string("# comment\n\n") + line + "\nstate\n");
@@ -60,10 +76,10 @@ TEST(Runner, ForcedDrawsPlaceTheFirstWorm) {
 }
 
 TEST(Runner, KeysWaitsAndSetUpCommands) {
-    const Salida r = run(
-        "seed 1\nclock 10:00:58\nload\nset monster 0 4 0 1\nset player 4 3\nkey 86\nwait 5000\n"
-        "key 90\nset monster 1 12 12 3\nset turn 1\nset waiting 4\nset lives 2\nset phase 9\n"
-        "key 38 2\nstate\n");
+    const Salida r =
+        run("seed 1\nclock 10:00:58\nload\nset monster 0 4 0 1\nset player 4 3\nkey 86\nwait 5000\n"
+            "key 90\nset monster 1 12 12 3\nset turn 1\nset waiting 4\nset lives 2\nset phase 9\n"
+            "key 38 2\nstate\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"text\":\"5 vidas te quedan\""), std::string::npos);
     EXPECT_NE(r.out.find("\"text\":\"4, 3\""), std::string::npos);
@@ -86,9 +102,10 @@ TEST(Runner, ClosedWindowTakesNoKeyAndCanBeLoadedAgain) {
 TEST(Runner, GameOverAnswersComeFromTheQueue) {
     const Salida r = run("load\nset lives 1\nset monster 1 7 12 0\nanswer yes\nkey 90\nwait 800\n");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"ev\":\"box\",\"title\":\"GUSANICIDA\",\"text\":\"La partida ha terminado, "
-                         "¿Deseas volver a jugar? \",\"buttons\":\"yesno\",\"answer\":\"yes\""),
-              std::string::npos);
+    EXPECT_NE(
+        r.out.find("\"ev\":\"box\",\"title\":\"GUSANICIDA\",\"text\":\"La partida ha terminado, "
+                   "¿Deseas volver a jugar? \",\"buttons\":\"yesno\",\"answer\":\"yes\""),
+        std::string::npos);
 }
 
 }  // namespace

@@ -49,9 +49,7 @@ TEST(Scheduler, TimerEnabledInsideHandlerCountsFromThatTick) {
     Scheduler s;
     std::vector<Millis> when;
     Timer second(s, 800, [&] { when.push_back(s.now()); });
-    Timer first(s, 1000, [&] {
-        second.setEnabled(true);
-    });
+    Timer first(s, 1000, [&] { second.setEnabled(true); });
     first.setEnabled(true);
     s.advanceTo(1900);
     ASSERT_EQ(when.size(), 1u);

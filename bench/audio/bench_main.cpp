@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/audio/key_sound_bench.h"
 #include "bench/audio/latency_bench.h"
 #include "bench/audio/load_cost_bench.h"
 #include "bench/audio/mix_cost_bench.h"
@@ -90,11 +91,49 @@ void printUiBlocking() {
         "    locks the UI side can take against the audio thread: none (ring + atomics only)\n\n");
 }
 
+const char* verdict(bool met) {
+    return met ? "ok" : "MISSED";
+}
+
+void printKeyToSound(std::size_t keys) {
+    const KeySoundResult r = measureKeyToSound(256, keys);
+    std::printf(
+        "(e) Key to sound: the game on the real output, %d-frame buffers, %d worms on the board,\n"
+        "    the player walking left and right (every step sounds a wall)\n",
+        r.bufferFrames, r.worms);
+    if (!r.ready) {
+        std::printf("    no audio device, or the game's sounds are not beside this program\n\n");
+        return;
+    }
+    const Summary& ms = r.keyToSoundMs;
+    const double jitter = ms.p99 - ms.median;
+    std::printf(
+        "    entering Picture1_KeyDown to the callback carrying the step's first frame (ms)\n");
+    std::printf("    %-10s %-10s %-10s %-10s %-6s %-6s %s\n", "median", "p99", "max", "jitter", "n",
+                "lost", "goals");
+    std::printf("    %-10.2f %-10.2f %-10.2f %-10.2f %-6zu %-6zu median < 6: %s, jitter < 3: %s\n",
+                ms.median, ms.p99, ms.max, jitter, ms.count, r.lost, verdict(ms.median < 6.0),
+                verdict(jitter < 3.0));
+    const Summary& key = r.keyCostMicros;
+    std::printf("    UI thread per key, Picture1_KeyDown and the event's commit (us)\n");
+    std::printf("    %-10.2f %-10.2f %-10.2f %-10s %-6zu %-6s median < 50: %s\n", key.median,
+                key.p99, key.max, "", key.count, "", verdict(key.median < 50.0));
+    const Summary& call = r.callMicros;
+    std::printf("    each AudioOutput call the game made, timed on a second walk (us)\n");
+    std::printf("    %-10.2f %-10.2f %-10.2f %-10s %-6zu %-6s longest < 20: %s (%s)\n", call.median,
+                call.p99, call.max, "", call.count, "", verdict(call.max < 20.0),
+                r.slowestCall.c_str());
+    std::printf(
+        "    commands dropped: %llu; game time held still, so no worm reaches the player\n\n",
+        static_cast<unsigned long long>(r.dropped));
+}
+
 }  // namespace
 }  // namespace gus::bench
 
-// Usage: bench_audio [starts], the starts per buffer size for the latency table (1000 by
-// default). Runs on SDL's dummy driver unless SDL_AUDIODRIVER names another.
+// Usage: bench_audio [starts], the starts per buffer size for the latency table and the keys of
+// the walk in (e) (1000 by default). Runs on SDL's dummy driver unless SDL_AUDIODRIVER names
+// another.
 int main(int argc, char** argv) {
     const std::size_t starts = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1000;
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -103,5 +142,6 @@ int main(int argc, char** argv) {
     gus::bench::printMixCost();
     gus::bench::printLoadCost();
     gus::bench::printUiBlocking();
+    gus::bench::printKeyToSound(starts);
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "platform/sdl/file_bytes.h"
@@ -15,6 +17,8 @@ namespace {
 constexpr int kMinRate = 1000;
 constexpr int kMaxRate = 384000;
 constexpr int kMaxChannels = 8;
+// Far above full scale (+36 dBFS): a float file beyond it holds garbage, not sound.
+constexpr float kMaxFloatSample = 64.0f;
 
 // What our own header walk can rule out before SDL sees the bytes: no channels, absurd rates,
 // and sounds that would decode to more than we are willing to hold.
@@ -47,6 +51,15 @@ std::size_t framesAtMixRate(const SdlWav& wav) {
     return frames * static_cast<std::size_t>(kMixRate) / static_cast<std::size_t>(wav.layout.freq);
 }
 
+// SDL takes the first fmt chunk and our header walk the last one before the data, so a file with
+// two could pass plausible() with a layout SDL never uses; what SDL loaded is held to the same
+// bounds before it is converted (a rate far below ours makes SDL's resampler write out of bounds).
+bool plausible(const SdlWav& wav) {
+    const SDL_AudioSpec& layout = wav.layout;
+    return layout.channels >= 1 && layout.channels <= kMaxChannels && layout.freq >= kMinRate &&
+           layout.freq <= kMaxRate && framesAtMixRate(wav) <= kMaxDecodedFrames;
+}
+
 // SDL's resampler keeps back the last few milliseconds of its input even when flushed; a little
 // silence after the sound pushes all of it through, and the result is cut to its true length.
 bool feed(SDL_AudioStream* stream, const SdlWav& wav) {
@@ -55,6 +68,14 @@ bool feed(SDL_AudioStream* stream, const SdlWav& wav) {
     return SDL_AudioStreamPut(stream, wav.buffer, static_cast<int>(wav.length)) == 0 &&
            SDL_AudioStreamPut(stream, padding.data(), static_cast<int>(padding.size())) == 0 &&
            SDL_AudioStreamFlush(stream) == 0;
+}
+
+// Only float files can hold NaN, infinities or absurd values, and one such sample would poison
+// the sum of every voice mixed with it; integer files cannot, and are not scanned.
+bool trustworthy(const SdlWav& wav, const std::vector<float>& samples) {
+    if (!SDL_AUDIO_ISFLOAT(wav.layout.format)) return true;
+    return std::all_of(samples.begin(), samples.end(),
+                       [](float x) { return std::isfinite(x) && std::abs(x) <= kMaxFloatSample; });
 }
 
 std::unique_ptr<const DecodedSound> convert(const SdlWav& wav) {
@@ -71,7 +92,7 @@ std::unique_ptr<const DecodedSound> convert(const SdlWav& wav) {
     }
     SDL_FreeAudioStream(stream);
     samples.resize(samples.size() - samples.size() % kMixChannels);
-    if (samples.empty()) return nullptr;
+    if (samples.empty() || !trustworthy(wav, samples)) return nullptr;
     return std::make_unique<const DecodedSound>(std::move(samples));
 }
 
@@ -89,7 +110,7 @@ std::unique_ptr<const DecodedSound> decodeWavBytes(const std::vector<unsigned ch
     if (source == nullptr) return nullptr;
     SdlWav wav;
     if (SDL_LoadWAV_RW(source, 1, &wav.layout, &wav.buffer, &wav.length) == nullptr) return nullptr;
-    return convert(wav);
+    return plausible(wav) ? convert(wav) : nullptr;
 }
 
 std::unique_ptr<const DecodedSound> decodeWavFile(const std::string& path) {

@@ -60,7 +60,9 @@ void SimAudio::play(Voice v, bool loop) {
     pending_.push_back(Start{v, s.file});
 }
 
-void SimAudio::stop(Voice v) { voice(v).playing = false; }
+void SimAudio::stop(Voice v) {
+    voice(v).playing = false;
+}
 
 void SimAudio::setGains(Voice v, int balance, int volume) {
     voice(v).balance = balance;

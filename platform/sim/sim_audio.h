@@ -15,7 +15,7 @@ namespace gus {
 class SimLog;
 
 class SimAudio : public AudioOutput {
-public:
+  public:
     SimAudio(SimLog& log, const Scheduler& s) : log_(log), s_(s) {}
 
     Voice createVoice(const std::string& name) override;
@@ -28,13 +28,13 @@ public:
     // Logs the sounds started since the last commit, with each channel's present settings.
     void commit() override;
 
-    std::size_t voiceCount() const;   // voices alive
+    std::size_t voiceCount() const;  // voices alive
     int startsSinceCreation() const { return starts_; }
 
-private:
+  private:
     struct VoiceState {
         std::string name;
-        std::string file;  // without its folder
+        std::string file;              // without its folder
         std::optional<Millis> length;  // nothing: the file is missing or broken (silent)
         bool alive = false;
         bool playing = false;

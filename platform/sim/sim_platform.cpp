@@ -33,8 +33,7 @@ void SimBeeper::beep() {
     log_.add(std::move(e));
 }
 
-Answer SimDialogs::messageBox(const std::string& text, const std::string& title,
-                              Buttons buttons) {
+Answer SimDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons) {
     Answer answer = Answer::Ok;
     if (buttons == Buttons::YesNo) {
         answer = Answer::No;
@@ -66,11 +65,16 @@ void SimDialogs::showModal(Window w) {
 
 const char* windowName(Window w) {
     switch (w) {
-        case Window::FormIni: return "FormIni";
-        case Window::Form1: return "Form1";
-        case Window::Dialog: return "Dialog";
-        case Window::Dialog1: return "Dialog1";
-        case Window::Dialog2: return "Dialog2";
+        case Window::FormIni:
+            return "FormIni";
+        case Window::Form1:
+            return "Form1";
+        case Window::Dialog:
+            return "Dialog";
+        case Window::Dialog1:
+            return "Dialog1";
+        case Window::Dialog2:
+            return "Dialog2";
     }
     return "";
 }

@@ -26,16 +26,16 @@ struct SimEvent {
     std::string file;     // Sound: the file name without its folder
     int balance = 0;      // Sound: the channel's settings as the event's handling ended
     int volume = 0;
-    std::string label;    // Text
-    std::string text;     // Text, Box
-    std::string title;    // Box
+    std::string label;  // Text
+    std::string text;   // Text, Box
+    std::string title;  // Box
     Buttons buttons = Buttons::Ok;
     Answer answer = Answer::Ok;
-    std::string window;   // Dialog, Close
+    std::string window;  // Dialog, Close
 };
 
 class SimLog {
-public:
+  public:
     void add(SimEvent e);
     const std::vector<SimEvent>& events() const { return events_; }
     void clear() { events_.clear(); }
@@ -43,7 +43,7 @@ public:
     void setSink(std::function<void(const SimEvent&)> sink) { sink_ = std::move(sink); }
     void setKeep(bool keep) { keep_ = keep; }
 
-private:
+  private:
     std::vector<SimEvent> events_;
     std::function<void(const SimEvent&)> sink_;
     bool keep_ = true;
@@ -51,18 +51,18 @@ private:
 
 // Local time = the time of day at virtual time 0, advanced by virtual time.
 class SimClock : public Clock {
-public:
+  public:
     explicit SimClock(const Scheduler& s) : s_(s) {}
     void setStart(TimeOfDay t) { start_ = t; }
     TimeOfDay localTime() const override;
 
-private:
+  private:
     const Scheduler& s_;
     TimeOfDay start_{12, 0, 0};
 };
 
 class SimRandom : public Random {
-public:
+  public:
     void seed(std::int32_t seed) override {
         lastSeed_ = override_ ? *override_ : seed;
         engine_.seed(*lastSeed_);
@@ -72,7 +72,7 @@ public:
     void force(double r) { forced_.push_back(r); }
     std::optional<std::int32_t> lastSeed() const { return lastSeed_; }
 
-private:
+  private:
     MersenneRandom engine_;
     std::optional<std::int32_t> override_;
     std::optional<std::int32_t> lastSeed_;
@@ -80,11 +80,11 @@ private:
 };
 
 class SimBeeper : public Beeper {
-public:
+  public:
     SimBeeper(SimLog& log, const Scheduler& s) : log_(log), s_(s) {}
     void beep() override;
 
-private:
+  private:
     SimLog& log_;
     const Scheduler& s_;
 };
@@ -92,16 +92,15 @@ private:
 // Boxes answer from a queue (none queued means No, or OK for an OK box); modal windows are
 // logged, and a test may act while one is "open".
 class SimDialogs : public Dialogs {
-public:
+  public:
     SimDialogs(SimLog& log, const Scheduler& s) : log_(log), s_(s) {}
-    Answer messageBox(const std::string& text, const std::string& title,
-                      Buttons buttons) override;
+    Answer messageBox(const std::string& text, const std::string& title, Buttons buttons) override;
     void showModal(Window w) override;
     void queueAnswer(Answer a) { answers_.push_back(a); }
     void setOnModal(std::function<void(Window)> fn) { onModal_ = std::move(fn); }
     void setOnBox(std::function<void()> fn) { onBox_ = std::move(fn); }
 
-private:
+  private:
     SimLog& log_;
     const Scheduler& s_;
     std::deque<Answer> answers_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "platform/sdl/wav_decoder.h"
 #include "tests/audio/bad_wav_files.h"
@@ -44,6 +45,36 @@ TEST(WavDecoder, OtherRatesAreConvertedTo48k) {
     float tailPeak = 0.0f;  // the end of the sound is kept, not lost in the resampler
     for (std::size_t i = 47900; i < 48000; ++i) tailPeak = std::max(tailPeak, sound->frame(i)[0]);
     EXPECT_GT(tailPeak, 0.4f);
+}
+
+TEST(WavDecoder, FloatFileKeepsItsSamples) {
+    const auto sound = decodeWavBytes(test::floatWavBytes(std::vector<float>(100, 0.25f)));
+    ASSERT_NE(sound, nullptr);
+    ASSERT_EQ(sound->frames(), 100u);
+    EXPECT_FLOAT_EQ(sound->frame(50)[0], 0.25f);
+    EXPECT_FLOAT_EQ(sound->frame(50)[1], 0.25f);
+}
+
+// One such sample mixed into the output would ruin every other voice playing with it.
+TEST(WavDecoder, FloatFileWithANonNumberOrAbsurdSampleGivesNothing) {
+    for (float bad :
+         {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+          -std::numeric_limits<float>::infinity(), 1e30f, -100.0f}) {
+        std::vector<float> samples(100, 0.25f);
+        samples[60] = bad;
+        EXPECT_EQ(decodeWavBytes(test::floatWavBytes(samples)), nullptr) << bad;
+    }
+}
+
+// SDL reads the first format chunk; a second one must not vouch for the first.
+TEST(WavDecoder, FirstOfTwoFormatChunksAtOneHertzGivesNothing) {
+    std::vector<unsigned char> bytes = test::goodWav(400);
+    const std::vector<unsigned char> oneHertz =
+        test::wavBytes({.rate = 1, .bits = 8}, {});  // its "fmt " chunk is bytes 12 to 35
+    bytes.insert(bytes.begin() + 12, oneHertz.begin() + 12, oneHertz.begin() + 36);
+    const std::uint32_t riffBytes = 36 + 400 * 2 + 24;  // the RIFF size counts the new chunk
+    for (int i = 0; i < 4; ++i) bytes[4 + i] = static_cast<unsigned char>(riffBytes >> (8 * i));
+    EXPECT_EQ(decodeWavBytes(bytes), nullptr);
 }
 
 TEST(WavDecoder, RiffSizeIsIgnoredAsManyWritersGetItWrong) {

@@ -1,6 +1,7 @@
 // Little-endian RIFF writing with room to lie in every size field.
 #include "tests/audio/wav_bytes.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -61,6 +62,26 @@ std::vector<unsigned char> wavBytes(const WavLayout& layout, const std::vector<s
 
 std::vector<unsigned char> goodWav(std::size_t frames) {
     return wavBytes(WavLayout{}, sine(1000.0, 0.5, 48000, frames));
+}
+
+std::vector<unsigned char> floatWavBytes(const std::vector<float>& samples, int rate) {
+    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * sizeof(float));
+    std::vector<unsigned char> out;
+    putTag(out, "RIFF");
+    put32(out, 4 + 8 + 16 + 8 + dataBytes);
+    putTag(out, "WAVE");
+    putTag(out, "fmt ");
+    put32(out, 16);
+    put16(out, 3);  // IEEE float
+    put16(out, 1);
+    put32(out, static_cast<std::uint32_t>(rate));
+    put32(out, static_cast<std::uint32_t>(rate) * 4);
+    put16(out, 4);
+    put16(out, 32);
+    putTag(out, "data");
+    put32(out, dataBytes);
+    for (float x : samples) put32(out, std::bit_cast<std::uint32_t>(x));
+    return out;
 }
 
 void writeFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {

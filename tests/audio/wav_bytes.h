@@ -21,6 +21,8 @@ struct WavLayout {
 std::vector<std::int16_t> sine(double hertz, double amplitude, int rate, std::size_t frames);
 std::vector<unsigned char> wavBytes(const WavLayout& layout, const std::vector<std::int16_t>& pcm);
 std::vector<unsigned char> goodWav(std::size_t frames = 4800);
+// A mono file of 32-bit float samples, written as they are.
+std::vector<unsigned char> floatWavBytes(const std::vector<float>& samples, int rate = 48000);
 void writeFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes);
 
 // A fresh folder under the system's temporary folder, removed with everything in it.

@@ -11,7 +11,7 @@
 namespace gus::testing {
 
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         s.p.random.overrideSeed(1234);
         s.load();
@@ -38,7 +38,8 @@ protected:
     // A worm in `slot` as ColocaMonstruo leaves it, without draws or the entry sound.
     void putWorm(int slot, int x, int y, int dir) {
         RegistroMonstruo& m = f().Monstruos[static_cast<std::size_t>(slot)];
-        if (!esVerdadero(m.Activo)) f().MonstruosEnTablero = static_cast<Entero>(f().MonstruosEnTablero + 1);
+        if (!esVerdadero(m.Activo))
+            f().MonstruosEnTablero = static_cast<Entero>(f().MonstruosEnTablero + 1);
         m.X = static_cast<Entero>(x);
         m.Y = static_cast<Entero>(y);
         m.Direccion = static_cast<Entero>(dir);

@@ -7,7 +7,7 @@ namespace gus::testing {
 namespace {
 
 class Bombs : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         clearWorms();
@@ -18,11 +18,13 @@ protected:
         key(tecla::Espacio);
     }
     void shift() { key(tecla::Mayusculas, tecla::BitShift); }
-    bool wormAlive(int slot) { return esVerdadero(f().Monstruos[static_cast<std::size_t>(slot)].Activo); }
+    bool wormAlive(int slot) {
+        return esVerdadero(f().Monstruos[static_cast<std::size_t>(slot)].Activo);
+    }
     int soundsOf(const std::string& file) {
         const auto all = sounds();
-        return static_cast<int>(
-            std::count_if(all.begin(), all.end(), [&](const SimEvent& e) { return e.file == file; }));
+        return static_cast<int>(std::count_if(all.begin(), all.end(),
+                                              [&](const SimEvent& e) { return e.file == file; }));
     }
     std::vector<std::string> texts() {
         std::vector<std::string> out;
@@ -231,15 +233,15 @@ TEST_F(Bombs, AfterThePlayersDeathALiveBombTicksAndExplodesHarmlessly) {
 TEST_F(Bombs, ChainThatEndsTheGameLeavesTheClosedWindowAlone) {
     f().Fase = 25;
     putWorm(0, 4, 10, 0);
-    layAt(0, 12);   // slot 0: reached by the outer flame only after the chain
-    layAt(4, 12);   // slot 1: chained by the outer flame, kills the last worm
-    layAt(2, 12);   // slot 2: set off by Shift
+    layAt(0, 12);      // slot 0: reached by the outer flame only after the chain
+    layAt(4, 12);      // slot 1: chained by the outer flame, kills the last worm
+    layAt(2, 12);      // slot 2: set off by Shift
     putPlayer(0, 12);  // would be reached by the outer flame after the chain
     s.p.log.clear();
     shift();
     const auto& all = events();
-    const auto closed = std::find_if(all.begin(), all.end(),
-                                     [](const SimEvent& e) { return e.kind == SimEvent::Kind::Close; });
+    const auto closed = std::find_if(
+        all.begin(), all.end(), [](const SimEvent& e) { return e.kind == SimEvent::Kind::Close; });
     ASSERT_NE(closed, all.end());
     EXPECT_EQ(std::count_if(closed, all.end(),
                             [](const SimEvent& e) { return e.kind == SimEvent::Kind::Text; }),

@@ -63,7 +63,8 @@ TEST(StartUpSeed, SeedIsHourMinuteSecondPlusOneMultiplied) {
         TimeOfDay t;
         std::int32_t seed;
     };
-    for (const Case& c : {Case{{0, 0, 0}, 1}, Case{{23, 59, 59}, 86400}, Case{{10, 20, 30}, 11 * 21 * 31}}) {
+    for (const Case& c :
+         {Case{{0, 0, 0}, 1}, Case{{23, 59, 59}, 86400}, Case{{10, 20, 30}, 11 * 21 * 31}}) {
         SimSession s;
         s.p.clock.setStart(c.t);
         s.load();

@@ -7,7 +7,7 @@ namespace gus::testing {
 namespace {
 
 class Phases : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         clearWorms();

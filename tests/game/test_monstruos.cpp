@@ -42,7 +42,7 @@ std::unique_ptr<SimSession> partida(Entero dificultad, std::int32_t seed) {
 }
 
 class Worms : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         clearWorms();
@@ -179,7 +179,8 @@ TEST_F(Worms, FullBoardKeepsTheWaitingWormOutUntilAKill) {
                                      {4, 5}, {8, 5}, {4, 6}, {8, 6}};
     ASSERT_EQ(f().MaxMonstruos, 9);
     for (int i = 0; i < 9; ++i) {
-        putWorm(i, ring[static_cast<std::size_t>(i)].first, ring[static_cast<std::size_t>(i)].second, 1);
+        putWorm(i, ring[static_cast<std::size_t>(i)].first,
+                ring[static_cast<std::size_t>(i)].second, 1);
         k().TMRMonstruo[i].setEnabled(false);
     }
     f().MonstruosPorEntrar = 2;
@@ -207,7 +208,8 @@ TEST(WormEntry, AtTheHardestDifficultyFifteenWormsFitAndSlotFifteenStaysFree) {
     for (int tick = 0; tick < 20; ++tick) f.TMRColocaMon_Timer();
     EXPECT_EQ(f.MonstruosEnTablero, 15);
     EXPECT_EQ(f.MonstruosPorEntrar, 6);
-    for (int i = 0; i < 15; ++i) EXPECT_TRUE(esVerdadero(f.Monstruos[static_cast<std::size_t>(i)].Activo));
+    for (int i = 0; i < 15; ++i)
+        EXPECT_TRUE(esVerdadero(f.Monstruos[static_cast<std::size_t>(i)].Activo));
     EXPECT_FALSE(esVerdadero(f.Monstruos[15].Activo));
     EXPECT_EQ(f.controles().TMRMonstruo.count(), 15);
     EXPECT_EQ(celdasCon(f, CeldaMonstruo).size(), 15u);
@@ -258,7 +260,7 @@ struct IntervalCase {
 
 TEST(WormEntry, StepIntervalShortensWithThePhaseByTheDifficulty) {
     const std::vector<IntervalCase> cases = {
-        {0, 1, 3000}, {1, 1, 3000}, {2, 1, 3000}, {1, 3, 2930},
+        {0, 1, 3000},  {1, 1, 3000},  {2, 1, 3000},  {1, 3, 2930},
         {0, 25, 3000}, {1, 25, 2160}, {2, 25, 1800},
     };
     for (const IntervalCase& c : cases) {
@@ -275,10 +277,9 @@ TEST(WormEntry, StepIntervalShortensWithThePhaseByTheDifficulty) {
 
 TEST_F(Worms, OpenDirectionsAroundACell) {
     const std::vector<std::pair<Celda, std::string>> cases = {
-        {{2, 0}, "24"},   {{0, 2}, "13"},   {{6, 8}, "24"},   {{4, 4}, "1234"},
-        {{8, 8}, "1234"}, {{4, 0}, "234"},  {{0, 4}, "123"},  {{12, 8}, "134"},
-        {{8, 12}, "124"}, {{0, 0}, "23"},   {{12, 0}, "34"},  {{0, 12}, "12"},
-        {{12, 12}, "14"}, {{-1, -1}, ""},
+        {{2, 0}, "24"},  {{0, 2}, "13"},  {{6, 8}, "24"},   {{4, 4}, "1234"}, {{8, 8}, "1234"},
+        {{4, 0}, "234"}, {{0, 4}, "123"}, {{12, 8}, "134"}, {{8, 12}, "124"}, {{0, 0}, "23"},
+        {{12, 0}, "34"}, {{0, 12}, "12"}, {{12, 12}, "14"}, {{-1, -1}, ""},
     };
     for (const auto& [celda, abiertas] : cases) {
         SCOPED_TRACE(::testing::Message() << celda.first << ", " << celda.second);
@@ -340,28 +341,112 @@ INSTANTIATE_TEST_SUITE_P(
         // Along a street no draw is made: two open directions are no crossing.
         StepCase{"StreetGoesStraight", 2, 0, 2, false, {}, kNadie, false, 2, 3, 0, false},
         // (4, 0) heading north into the border: "234" without "3" leaves east and west.
-        StepCase{"EdgeCrossingIntoWallTakesEast", 4, 0, 1, false, {0.5, 0.0}, kNadie, false, 2, 4, 0, false},
-        StepCase{"EdgeCrossingIntoWallTakesWest", 4, 0, 1, false, {0.5, 0.5}, kNadie, false, 4, 4, 0, false},
-        StepCase{"EdgeCrossingDecidesToTurn", 4, 0, 1, false, {0.1, 0.99}, kNadie, false, 4, 4, 0, true},
+        StepCase{"EdgeCrossingIntoWallTakesEast",
+                 4,
+                 0,
+                 1,
+                 false,
+                 {0.5, 0.0},
+                 kNadie,
+                 false,
+                 2,
+                 4,
+                 0,
+                 false},
+        StepCase{"EdgeCrossingIntoWallTakesWest",
+                 4,
+                 0,
+                 1,
+                 false,
+                 {0.5, 0.5},
+                 kNadie,
+                 false,
+                 4,
+                 4,
+                 0,
+                 false},
+        StepCase{
+            "EdgeCrossingDecidesToTurn", 4, 0, 1, false, {0.1, 0.99}, kNadie, false, 4, 4, 0, true},
         // (0, 0) heading west: "23"; the excluded "4" is not among them.
-        StepCase{"CornerHeadingWestTakesEast", 0, 0, 4, false, {0.0}, kNadie, false, 2, 0, 0, false},
-        StepCase{"CornerHeadingWestTakesSouth", 0, 0, 4, false, {0.5}, kNadie, false, 3, 0, 0, false},
+        StepCase{
+            "CornerHeadingWestTakesEast", 0, 0, 4, false, {0.0}, kNadie, false, 2, 0, 0, false},
+        StepCase{
+            "CornerHeadingWestTakesSouth", 0, 0, 4, false, {0.5}, kNadie, false, 3, 0, 0, false},
         // (12, 12) heading south: "14" without "1" leaves west alone.
-        StepCase{"CornerHeadingSouthAlwaysWest", 12, 12, 3, false, {0.0}, kNadie, false, 4, 12, 12, false},
-        StepCase{"CornerHeadingSouthAlwaysWestHighDraw", 12, 12, 3, false, {0.99}, kNadie, false, 4, 12, 12, false},
+        StepCase{"CornerHeadingSouthAlwaysWest",
+                 12,
+                 12,
+                 3,
+                 false,
+                 {0.0},
+                 kNadie,
+                 false,
+                 4,
+                 12,
+                 12,
+                 false},
+        StepCase{"CornerHeadingSouthAlwaysWestHighDraw",
+                 12,
+                 12,
+                 3,
+                 false,
+                 {0.99},
+                 kNadie,
+                 false,
+                 4,
+                 12,
+                 12,
+                 false},
         // An inner crossing heading east: r >= 0.4 goes on; r < 0.4 turns to one of "134".
-        StepCase{"InnerCrossingGoesOnAtFourTenths", 4, 4, 2, false, {0.4}, kNadie, false, 2, 5, 4, false},
-        StepCase{"InnerCrossingTurnsNorth", 4, 4, 2, false, {0.39, 0.0}, kNadie, false, 1, 4, 4, true},
-        StepCase{"InnerCrossingTurnsSouth", 4, 4, 2, false, {0.39, 0.34}, kNadie, false, 3, 4, 4, true},
-        StepCase{"InnerCrossingTurnsBack", 4, 4, 2, false, {0.39, 0.67}, kNadie, false, 4, 4, 4, true},
+        StepCase{"InnerCrossingGoesOnAtFourTenths",
+                 4,
+                 4,
+                 2,
+                 false,
+                 {0.4},
+                 kNadie,
+                 false,
+                 2,
+                 5,
+                 4,
+                 false},
+        StepCase{
+            "InnerCrossingTurnsNorth", 4, 4, 2, false, {0.39, 0.0}, kNadie, false, 1, 4, 4, true},
+        StepCase{
+            "InnerCrossingTurnsSouth", 4, 4, 2, false, {0.39, 0.34}, kNadie, false, 3, 4, 4, true},
+        StepCase{
+            "InnerCrossingTurnsBack", 4, 4, 2, false, {0.39, 0.67}, kNadie, false, 4, 4, 4, true},
         // While a turn is pending nobody tests a crossing (a drawn witness would turn it).
-        StepCase{"PendingTurnSkipsTheCrossingTest", 4, 4, 2, true, {}, kNadie, false, 2, 5, 4, false},
+        StepCase{
+            "PendingTurnSkipsTheCrossingTest", 4, 4, 2, true, {}, kNadie, false, 2, 5, 4, false},
         // No heading: the target is its own cell, which is not free; "24" without "4".
         StepCase{"NoHeadingChoosesOne", 2, 0, 0, false, {0.0}, kNadie, false, 2, 2, 0, false},
         // Blocked by a worm: north-bound may keep the blocked heading, east-bound may not.
-        StepCase{"NorthBoundBlockedKeepsItsHeading", 0, 3, 1, false, {0.0}, {0, 2}, false, 1, 0, 3, false},
+        StepCase{"NorthBoundBlockedKeepsItsHeading",
+                 0,
+                 3,
+                 1,
+                 false,
+                 {0.0},
+                 {0, 2},
+                 false,
+                 1,
+                 0,
+                 3,
+                 false},
         StepCase{"EastBoundBlockedTurnsBack", 2, 0, 2, false, {0.0}, {3, 0}, false, 4, 2, 0, false},
-        StepCase{"BlockedWhilePendingTurnStaysPending", 2, 0, 2, true, {0.0}, {3, 0}, false, 4, 2, 0, true},
+        StepCase{"BlockedWhilePendingTurnStaysPending",
+                 2,
+                 0,
+                 2,
+                 true,
+                 {0.0},
+                 {3, 0},
+                 false,
+                 4,
+                 2,
+                 0,
+                 true},
         // The exit is no cell to walk onto: the worm stays and chooses again.
         StepCase{"BlockedByTheExit", 7, 0, 1, false, {0.99}, kNadie, true, 4, 7, 0, false}),
     [](const ::testing::TestParamInfo<StepCase>& p) { return std::string(p.param.name); });
@@ -461,7 +546,8 @@ TEST_F(Worms, FreeSlotsTickChangesNothing) {
         for (int i = 0; i < kRanurasMonstruo; ++i) {
             const auto& a = monstruos[static_cast<std::size_t>(i)];
             const auto& b = f().Monstruos[static_cast<std::size_t>(i)];
-            EXPECT_EQ(std::tie(a.X, a.Y, a.Direccion, a.Activo), std::tie(b.X, b.Y, b.Direccion, b.Activo));
+            EXPECT_EQ(std::tie(a.X, a.Y, a.Direccion, a.Activo),
+                      std::tie(b.X, b.Y, b.Direccion, b.Activo));
         }
         EXPECT_EQ(f().GiroReciente, giro);
         EXPECT_EQ(events().size(), antes);
@@ -546,8 +632,9 @@ TEST(WormBoard, InvariantsHoldThroughALongRandomGame) {
     s.p.log.setKeep(false);
     s.p.random.overrideSeed(4321);
     std::mt19937 rng(20240611);
-    const std::vector<Entero> keys = {tecla::Arriba, tecla::Derecha, tecla::Abajo, tecla::Izquierda,
-                                      tecla::Espacio, tecla::Mayusculas, tecla::V, tecla::A};
+    const std::vector<Entero> keys = {tecla::Arriba,    tecla::Derecha, tecla::Abajo,
+                                      tecla::Izquierda, tecla::Espacio, tecla::Mayusculas,
+                                      tecla::V,         tecla::A};
     int games = 0;
     int deaths = 0;
     int maxOnBoard = 0;

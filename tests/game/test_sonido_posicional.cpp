@@ -11,7 +11,7 @@ namespace {
 constexpr Entero kTeclaSinOrden = 66;  // 'B': runs only the tail of the key handler
 
 class WormSound : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         clearWorms();
@@ -94,8 +94,7 @@ TEST_F(WormSound, DeathCarriesFartherAndBeeps) {
         putWorm(c.slot, c.wormX, c.wormY, 1);
         f().SuenaMuerteMonstruo(static_cast<Entero>(c.slot));
         s.p.endOfEvent();
-        const std::vector<SimEvent> heard =
-            soundsOn("WMPMonstruo(" + std::to_string(c.slot) + ")");
+        const std::vector<SimEvent> heard = soundsOn("WMPMonstruo(" + std::to_string(c.slot) + ")");
         ASSERT_EQ(heard.size(), 1u);
         EXPECT_EQ(heard[0].file, "snd06.wav");
         EXPECT_EQ(heard[0].balance, c.balance);

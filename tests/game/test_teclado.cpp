@@ -21,7 +21,7 @@ bool esCanalDePared(const std::string& canal) {
 }
 
 class Keys : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         clearWorms();
@@ -118,8 +118,10 @@ TEST_F(Keys, WallChannelsKeepTheirSidesInTheStereoField) {
     key(tecla::Izquierda);
     for (const SimEvent& e : sounds()) {
         SCOPED_TRACE(e.channel);
-        const int balance = e.channel == kEste ? 3000 : e.channel == kOeste ? -3000
-                          : e.channel == kSur  ? 200 : 0;
+        const int balance = e.channel == kEste    ? 3000
+                            : e.channel == kOeste ? -3000
+                            : e.channel == kSur   ? 200
+                                                  : 0;
         EXPECT_EQ(e.balance, balance);
         EXPECT_EQ(e.volume, e.channel == kSur ? -300 : -600);
     }
@@ -193,7 +195,8 @@ TEST_F(Keys, SilentStepOnACrossingStillAdvancesTheAlternation) {
     EXPECT_EQ(f().Jugador.Paso, 2);
     const std::size_t m = mark();
     key(tecla::Abajo);  // (4, 5): walls east and west
-    EXPECT_EQ(heardSince(m), (std::vector<std::string>{kEste + " snd02.wav", kOeste + " snd02.wav"}));
+    EXPECT_EQ(heardSince(m),
+              (std::vector<std::string>{kEste + " snd02.wav", kOeste + " snd02.wav"}));
 }
 
 TEST_F(Keys, StepSilencesTheWallsOfTheCellLeft) {
@@ -238,8 +241,7 @@ TEST_F(Keys, HeldArrowMovesOneCellPerRepeatWithoutABacklog) {
         key(tecla::Derecha);
         const int x = std::min(i + 1, 12);
         expectPlayerAt(x, 12);
-        EXPECT_EQ(textsSince("Label1", m),
-                  std::vector<std::string>{std::to_string(x) + ", 12"});
+        EXPECT_EQ(textsSince("Label1", m), std::vector<std::string>{std::to_string(x) + ", 12"});
         const std::vector<std::string> heard = heardSince(m);
         if (i < 12) {
             // Only this key's own step: the south border, a block wall north unless the new
@@ -444,22 +446,23 @@ struct StaleCase {
 
 TEST_F(Keys, StatusTextIsClearedByAKeyMoreThanFourSecondsOnWithinTheMinute) {
     const std::vector<StaleCase> cases = {
-        {58, 5000, true},    // key at second 3 of the next minute: |3 - 58| = 55
-        {10, 63000, false},  // second 13 of the next minute: only 3 apart
-        {10, 123000, false}, // second 13 two minutes later
-        {10, 4000, false},   // exactly 4 apart
-        {10, 5000, true},    // 5 apart
-        {3, 55000, true},    // second 58 of the same minute
-        {30, 59000, false},  // second 29 of the next minute
+        {58, 5000, true},     // key at second 3 of the next minute: |3 - 58| = 55
+        {10, 63000, false},   // second 13 of the next minute: only 3 apart
+        {10, 123000, false},  // second 13 two minutes later
+        {10, 4000, false},    // exactly 4 apart
+        {10, 5000, true},     // 5 apart
+        {3, 55000, true},     // second 58 of the same minute
+        {30, 59000, false},   // second 29 of the next minute
     };
     for (const StaleCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "written at " << c.writtenAtSecond << ", wait "
-                                          << c.waitMs);
+        SCOPED_TRACE(::testing::Message()
+                     << "written at " << c.writtenAtSecond << ", wait " << c.waitMs);
         // Starts the clock so that it reads 12:00 and writtenAtSecond seconds now.
         const Millis now = s.p.scheduler.now();
         const int startSeconds =
             static_cast<int>((12 * 3600 + c.writtenAtSecond - now / 1000 % 86400 + 86400) % 86400);
-        s.p.clock.setStart(TimeOfDay{startSeconds / 3600, startSeconds / 60 % 60, startSeconds % 60});
+        s.p.clock.setStart(
+            TimeOfDay{startSeconds / 3600, startSeconds / 60 % 60, startSeconds % 60});
         ASSERT_EQ(s.p.clock.localTime().second, c.writtenAtSecond);
         key(tecla::V);
         EXPECT_EQ(f().SegundoMensaje, c.writtenAtSecond);

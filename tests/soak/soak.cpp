@@ -11,9 +11,9 @@ namespace gus::testing {
 namespace {
 
 constexpr Millis kLimitePartida = 2LL * 60 * 60 * 1000;
-constexpr Entero kTeclas[] = {tecla::Arriba, tecla::Derecha, tecla::Abajo, tecla::Izquierda,
-                              tecla::Espacio, tecla::Mayusculas, tecla::V, tecla::A,
-                              tecla::Z, tecla::BloqMayus, tecla::Escape, tecla::Enter};
+constexpr Entero kTeclas[] = {tecla::Arriba,  tecla::Derecha,    tecla::Abajo,  tecla::Izquierda,
+                              tecla::Espacio, tecla::Mayusculas, tecla::V,      tecla::A,
+                              tecla::Z,       tecla::BloqMayus,  tecla::Escape, tecla::Enter};
 
 struct Totales {
     long long partidas = 0;
@@ -65,18 +65,22 @@ void juegaUnaVentana(int n, std::mt19937& azar, Totales& t) {
         }
         ++t.partidas;
         if (!s.form.cargada()) {
-            if (juego < 2) s.load();
-            else break;
+            if (juego < 2)
+                s.load();
+            else
+                break;
         }
         // Nothing grows beyond its bounds from game to game.
         const ControlesForm1& k = s.form.controles();
-        comprueba(k.TMRMonstruo.count() <= 15 && k.WMPMonstruo.count() <= 15, "worm arrays grew", t);
+        comprueba(k.TMRMonstruo.count() <= 15 && k.WMPMonstruo.count() <= 15, "worm arrays grew",
+                  t);
         comprueba(k.TMRBomba.count() <= 5 && k.WMPBomba.count() <= 5, "bomb arrays grew", t);
         comprueba(s.p.scheduler.liveTimerCount() <= 3 + 15 + 5, "timers leaked", t);
         comprueba(s.p.audio.voiceCount() <= 8 + 15 + 5, "voices leaked", t);
     }
     t.eventos += v.eventosComprobados();
-    for (const std::string& f : v.fallos()) std::fprintf(stderr, "soak: window %d: %s\n", n, f.c_str());
+    for (const std::string& f : v.fallos())
+        std::fprintf(stderr, "soak: window %d: %s\n", n, f.c_str());
     t.fallos += static_cast<long long>(v.fallos().size());
 }
 

@@ -36,8 +36,10 @@ void compruebaBombas(const Form1& f, std::vector<std::string>& out) {
     if (f.PilaBombas[5] != -1) out.push_back("PilaBombas(5) is not -1");
     bool vacio = false;
     for (Entero p : f.PilaBombas) {
-        if (p == -1) vacio = true;
-        else if (vacio) out.push_back("PilaBombas not packed");
+        if (p == -1)
+            vacio = true;
+        else if (vacio)
+            out.push_back("PilaBombas not packed");
     }
     for (int b = 0; b < kRanurasBomba; ++b) {
         const auto veces = std::count(f.PilaBombas.begin(), f.PilaBombas.end(), b);
@@ -100,7 +102,8 @@ Vigilante::Vigilante(SimSession& s) : s_(s) {
 void Vigilante::comprueba() {
     ++eventos_;
     for (std::string& v : violaciones(s_)) {
-        if (fallos_.size() < 20) fallos_.push_back("t=" + std::to_string(s_.p.scheduler.now()) + ": " + v);
+        if (fallos_.size() < 20)
+            fallos_.push_back("t=" + std::to_string(s_.p.scheduler.now()) + ": " + v);
     }
 }
 

@@ -14,13 +14,13 @@ std::vector<std::string> violaciones(const SimSession& s);
 // Watches a session: checks the invariants after every timer tick and wherever the driver asks,
 // and checks that no game timer fires while one of the game's message boxes is open.
 class Vigilante {
-public:
+  public:
     explicit Vigilante(SimSession& s);
     void comprueba();
     long long eventosComprobados() const { return eventos_; }
     const std::vector<std::string>& fallos() const { return fallos_; }
 
-private:
+  private:
     SimSession& s_;
     long long eventos_ = 0;
     std::vector<std::string> fallos_;

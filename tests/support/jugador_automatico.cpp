@@ -27,8 +27,9 @@ ResultadoPartida JugadorAutomatico::juega(Millis limite) {
         }
         // Nothing to do: wait for the next thing to happen, at the player's pace at least.
         const auto siguiente = s_.p.scheduler.nextDue();
-        const Millis espera = siguiente ? std::max<Millis>(*siguiente - s_.p.scheduler.now(), msPorTecla_)
-                                        : msPorTecla_;
+        const Millis espera = siguiente
+                                  ? std::max<Millis>(*siguiente - s_.p.scheduler.now(), msPorTecla_)
+                                  : msPorTecla_;
         s_.wait(espera);
     }
     ResultadoPartida r;

@@ -18,7 +18,7 @@ struct ResultadoPartida {
 };
 
 class JugadorAutomatico {
-public:
+  public:
     enum class Estilo {
         Prudente,    // hunts worms with bombs and keeps out of every flame
         Imprudente,  // lays a bomb and stays on it
@@ -30,7 +30,7 @@ public:
     // Runs after every key the player presses (the invariants are checked there).
     void setDespuesDeTecla(std::function<void()> fn) { despues_ = std::move(fn); }
 
-private:
+  private:
     struct Celda {
         int x;
         int y;

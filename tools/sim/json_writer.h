@@ -6,7 +6,7 @@
 namespace gus {
 
 class JsonWriter {
-public:
+  public:
     JsonWriter& beginObject();
     JsonWriter& endObject();
     JsonWriter& beginArray();
@@ -22,7 +22,7 @@ public:
     JsonWriter& member(const std::string& k, int n) { return key(k).value(n); }
     const std::string& str() const { return out_; }
 
-private:
+  private:
     void separate();
     std::string out_;
     bool needComma_ = false;

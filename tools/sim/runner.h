@@ -10,7 +10,7 @@
 namespace gus {
 
 class SimRunner {
-public:
+  public:
     SimRunner(std::ostream& out, std::ostream& err);
     // Runs every command; returns the exit status: 0, or 2 at the first bad command.
     int run(std::istream& in);
@@ -19,7 +19,7 @@ public:
 
     SimSession& session() { return session_; }
 
-private:
+  private:
     using Words = std::vector<std::string>;
     bool execute(const Words& w);
     bool executeSet(const Words& w);

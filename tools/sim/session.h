@@ -9,7 +9,7 @@
 namespace gus {
 
 class SimSession : public GameWindowHost {
-public:
+  public:
     SimSession();
 
     // The menu loads the game window (Form_Load runs); unload closes it as the window would.
@@ -28,13 +28,13 @@ public:
     Entero dificultad = 1;  // FormIni.Dificultad as the menu would give it
     Form1 form;
 
-private:
+  private:
     class TextLog : public LabelView {
-    public:
+      public:
         TextLog(SimSession& s, std::string label) : s_(s), label_(std::move(label)) {}
         void captionChanged(const std::string& caption) override;
 
-    private:
+      private:
         SimSession& s_;
         std::string label_;
     };

@@ -8,13 +8,18 @@ namespace gus {
 
 namespace {
 
-const char* buttonsName(Buttons b) { return b == Buttons::YesNo ? "yesno" : "ok"; }
+const char* buttonsName(Buttons b) {
+    return b == Buttons::YesNo ? "yesno" : "ok";
+}
 
 const char* answerName(Answer a) {
     switch (a) {
-        case Answer::Yes: return "yes";
-        case Answer::No: return "no";
-        case Answer::Ok: return "ok";
+        case Answer::Yes:
+            return "yes";
+        case Answer::No:
+            return "no";
+        case Answer::Ok:
+            return "ok";
     }
     return "ok";
 }
@@ -26,11 +31,16 @@ std::string baseName(const std::string& path) {
 
 char cellChar(Entero v) {
     switch (v) {
-        case CeldaPared: return '#';
-        case CeldaLibre: return '.';
-        case CeldaMonstruo: return 'M';
-        case CeldaSalida: return 'S';
-        default: return '?';
+        case CeldaPared:
+            return '#';
+        case CeldaLibre:
+            return '.';
+        case CeldaMonstruo:
+            return 'M';
+        case CeldaSalida:
+            return 'S';
+        default:
+            return '?';
     }
 }
 
@@ -147,9 +157,15 @@ std::string eventJson(const SimEvent& e) {
                 .member("buttons", buttonsName(e.buttons))
                 .member("answer", answerName(e.answer));
             break;
-        case SimEvent::Kind::Beep: w.member("ev", "beep"); break;
-        case SimEvent::Kind::Dialog: w.member("ev", "dialog").member("window", e.window); break;
-        case SimEvent::Kind::Close: w.member("ev", "close").member("window", e.window); break;
+        case SimEvent::Kind::Beep:
+            w.member("ev", "beep");
+            break;
+        case SimEvent::Kind::Dialog:
+            w.member("ev", "dialog").member("window", e.window);
+            break;
+        case SimEvent::Kind::Close:
+            w.member("ev", "close").member("window", e.window);
+            break;
     }
     w.endObject();
     return w.str();
