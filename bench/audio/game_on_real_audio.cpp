@@ -1,0 +1,82 @@
+// Wiring like the program's, with the program's own folder for the sounds.
+#include "bench/audio/game_on_real_audio.h"
+
+#include <filesystem>
+
+#include "sound/sound_path.h"
+
+namespace gus::bench {
+
+namespace {
+
+constexpr Entero kHardest = 2;  // up to 15 worms
+
+ProgramFolder thisProgramsFolder() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return ProgramFolder{error ? std::string(".") : exe.parent_path().string(), '/'};
+}
+
+}  // namespace
+
+GameOnRealAudio::GameOnRealAudio(int bufferFrames)
+    : out_(bufferFrames),
+      dialogs_(noAnswers_, timers_, [this] { timed_.commit(); }),
+      form_(Form1Services{timers_, timed_, clock_, random_, timed_, dialogs_, thisProgramsFolder(),
+                          *this, [] { return kHardest; }}) {}
+
+GameOnRealAudio::~GameOnRealAudio() {
+    form_.Unload();
+}
+
+bool GameOnRealAudio::ready() const {
+    return out_.opened() &&
+           std::filesystem::is_regular_file(soundPath(thisProgramsFolder(), "snd01.wav"));
+}
+
+void GameOnRealAudio::start(int worms) {
+    form_.Load();
+    // The top street and then the second one: at least eight cells from the player's row.
+    for (int slot = 0; slot < worms; ++slot) {
+        const bool top = slot <= kUltima;
+        placeWorm(slot, top ? slot : (slot - kUltima - 1) * 4, top ? 0 : 4, 1 + slot % 4);
+    }
+    timed_.commit();
+}
+
+// As the runner's "set monster" leaves a worm: what ColocaMonstruo does, minus its draws.
+void GameOnRealAudio::placeWorm(int slot, int x, int y, int heading) {
+    RegistroMonstruo& m = form_.Monstruos.at(static_cast<std::size_t>(slot));
+    if (esVerdadero(m.Activo)) {
+        if (form_.Tablero(m.X, m.Y) == CeldaMonstruo) form_.Tablero(m.X, m.Y) = CeldaLibre;
+    } else {
+        form_.MonstruosEnTablero = static_cast<Entero>(form_.MonstruosEnTablero + 1);
+    }
+    m.X = static_cast<Entero>(x);
+    m.Y = static_cast<Entero>(y);
+    m.Direccion = static_cast<Entero>(heading);
+    m.Activo = VERDADERO;
+    form_.Tablero(x, y) = CeldaMonstruo;
+    ControlesForm1& k = form_.controles();
+    k.TMRMonstruo.createUpTo(slot);
+    k.WMPMonstruo.createUpTo(slot);
+    k.TMRMonstruo[slot].setEnabled(true);
+    k.WMPMonstruo[slot].setFileName(form_.RutaSonidos + "snd18.wav");
+}
+
+void GameOnRealAudio::key(Entero keyCode) {
+    Entero code = keyCode;
+    form_.Picture1_KeyDown(code, 0);
+    timed_.commit();
+}
+
+void GameOnRealAudio::wormSteps(int slot) {
+    form_.SuenaMonstruo(static_cast<Entero>(slot));
+    timed_.commit();
+}
+
+LabelView* GameOnRealAudio::labelView(const std::string& /*label*/) {
+    return &unseen_;
+}
+
+}  // namespace gus::bench
