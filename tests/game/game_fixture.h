@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/sim/preparacion.h"
 #include "tools/sim/session.h"
 
 namespace gus::testing {
@@ -36,21 +37,7 @@ class GameTest : public ::testing::Test {
     }
 
     // A worm in `slot` as ColocaMonstruo leaves it, without draws or the entry sound.
-    void putWorm(int slot, int x, int y, int dir) {
-        RegistroMonstruo& m = f().Monstruos[static_cast<std::size_t>(slot)];
-        if (!esVerdadero(m.Activo))
-            f().MonstruosEnTablero = static_cast<Entero>(f().MonstruosEnTablero + 1);
-        m.X = static_cast<Entero>(x);
-        m.Y = static_cast<Entero>(y);
-        m.Direccion = static_cast<Entero>(dir);
-        m.Activo = VERDADERO;
-        f().Tablero(x, y) = CeldaMonstruo;
-        k().TMRMonstruo.createUpTo(slot);
-        k().WMPMonstruo.createUpTo(slot);
-        k().TMRMonstruo[slot].setInterval(3000 - (f().Fase - 1) * f().AceleracionFase);
-        k().TMRMonstruo[slot].setEnabled(true);
-        k().WMPMonstruo[slot].setFileName(f().RutaSonidos + "snd18.wav");
-    }
+    void putWorm(int slot, int x, int y, int dir) { ponMonstruo(f(), slot, x, y, dir); }
 
     void putPlayer(int x, int y) {
         f().Jugador.X = static_cast<Entero>(x);

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "sound/sound_path.h"
+#include "tools/sim/preparacion.h"
 #include "tools/sim/sim_json.h"
 
 namespace gus {
@@ -128,8 +128,8 @@ bool SimRunner::executeSet(const Words& w) {
             return fail("a cell must lie within -1 to 14");
         }
         if (!parseInt(w[5], 0, 4, dir)) return fail("heading must be 0 to 4");
-        placeMonster(static_cast<int>(slot), static_cast<int>(x), static_cast<int>(y),
-                     static_cast<int>(dir));
+        ponMonstruo(f, static_cast<int>(slot), static_cast<int>(x), static_cast<int>(y),
+                    static_cast<int>(dir));
     } else if (what == "phase" && w.size() == 3) {
         if (!parseInt(w[2], 1, 25, n)) return fail("phase must be 1 to 25");
         f.Fase = static_cast<Entero>(n);
@@ -146,32 +146,6 @@ bool SimRunner::executeSet(const Words& w) {
         return fail("unknown or malformed set '" + what + "'");
     }
     return true;
-}
-
-// A worm as ColocaMonstruo leaves it, without draws and without the entry sound.
-void SimRunner::placeMonster(int slot, int x, int y, int dir) {
-    Form1& f = session_.form;
-    RegistroMonstruo& m = f.Monstruos[static_cast<std::size_t>(slot)];
-    if (esVerdadero(m.Activo)) {
-        if (enTablero(m.X, m.Y) && f.Tablero(m.X, m.Y) == CeldaMonstruo) {
-            f.Tablero(m.X, m.Y) = CeldaLibre;
-        }
-    } else {
-        f.MonstruosEnTablero = static_cast<Entero>(f.MonstruosEnTablero + 1);
-    }
-    m.X = static_cast<Entero>(x);
-    m.Y = static_cast<Entero>(y);
-    m.Direccion = static_cast<Entero>(dir);
-    m.Activo = VERDADERO;
-    f.Tablero(x, y) = CeldaMonstruo;
-    if (!f.cargada()) return;
-    ControlesForm1& k = f.controles();
-    k.TMRMonstruo.createUpTo(slot);
-    k.WMPMonstruo.createUpTo(slot);
-    k.TMRMonstruo[slot].setInterval(3000 - (f.Fase - 1) * f.AceleracionFase);
-    k.TMRMonstruo[slot].setEnabled(false);
-    k.TMRMonstruo[slot].setEnabled(true);
-    k.WMPMonstruo[slot].setFileName(f.RutaSonidos + "snd18.wav");
 }
 
 }  // namespace gus

@@ -23,7 +23,6 @@ class SimRunner {
     using Words = std::vector<std::string>;
     bool execute(const Words& w);
     bool executeSet(const Words& w);
-    void placeMonster(int slot, int x, int y, int dir);
     bool fail(const std::string& problem);
 
     std::ostream& out_;
