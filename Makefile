@@ -40,7 +40,8 @@ sim: build
 
 bench: build
 	./$(BUILD)/bin/bench_game
-	[ ! -x ./$(BUILD)/bin/bench_audio ] || ./$(BUILD)/bin/bench_audio
+	./$(BUILD)/bin/bench_audio
+	./scripts/bench-program.sh $(BUILD)
 
 soak: build
 	./$(BUILD)/bin/soak $(or $(GAMES),10000)

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Measures the whole program (start to first sound, CPU share, peak memory) and prints one table.
+# Builds nothing; exits 1 only when a measurement could not be made (a missed goal shows as MISS).
+# Usage: bench-program.sh BUILD_DIR [--runs N] [--seconds S] [--xvfb] [--nice N]
+#   --runs N     warm starts timed (default 20; one more, uncounted, goes first)
+#   --seconds S  length of each CPU measurement (default 20)
+#   --xvfb       show the windows on a virtual X server (Qt xcb) instead of Qt's offscreen platform
+#   --nice N     run everything at this niceness (-20..19; below 0 needs root): on a busy machine a
+#                negative one keeps other work from delaying the start; the table says so
+set -euo pipefail
+
+usage() {
+  sed -n '4,9s/^# \{0,1\}//p' "$0" >&2
+  exit 2
+}
+
+[ $# -ge 1 ] || usage
+build=$(cd "$1" && pwd) || usage
+shift
+runs=20
+seconds=20
+xvfb=0
+nice=0
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --runs) runs=${2:?}; shift 2 ;;
+    --seconds) seconds=${2:?}; shift 2 ;;
+    --xvfb) xvfb=1; shift ;;
+    --nice) nice=${2:?}; shift 2 ;;
+    *) usage ;;
+  esac
+done
+
+bin=$build/bin
+for program in gusanicida bench_program_launch bench_program_inside; do
+  if [ ! -x "$bin/$program" ]; then
+    echo "bench-program: $bin/$program is missing; build it first" \
+         "(cmake --build $build --target $program)" >&2
+    exit 1
+  fi
+done
+
+# Every measurement runs in a display of its own: Xvfb's work is another process, not counted.
+if [ "$xvfb" = 1 ]; then
+  command -v xvfb-run >/dev/null || { echo "bench-program: xvfb-run is not installed" >&2; exit 1; }
+  export QT_QPA_PLATFORM=xcb
+  run() { nice -n "$nice" xvfb-run -a -s "-screen 0 1280x1024x24" "$@"; }
+else
+  export QT_QPA_PLATFORM=offscreen
+  run() { nice -n "$nice" "$@"; }
+fi
+# A screen reader bridge would add work the player has too, but cannot be had headless.
+unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+family=$(sed -n 's/^cpu family[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+model=$(sed -n 's/^model[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
+sdl=$(dpkg-query -W -f '${Version}' libsdl2-2.0-0 2>/dev/null || echo "?")
+qt=$(dpkg-query -W -f '${Version}' libqt6core6 2>/dev/null || echo "?")
+
+echo "GUSANICIDA, the whole program measured"
+echo "machine: $cpu (family $family, model $model), $(nproc) cores; Linux $(uname -r)"
+echo "build: $build (${build_type:-unknown build type}); SDL2 $sdl; Qt $qt"
+echo "display: Qt $QT_QPA_PLATFORM; niceness of the measured programs: $nice"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) (other work on the machine delays the start)"
+echo
+printf '%-46s %-40s %-9s %-5s %s\n' measure value goal met conditions
+printf '%-46s %-40s %-9s %-5s %s\n' ------- ----- ---- --- ----------
+
+status=0
+run "$bin/bench_program_launch" start "$bin/gusanicida" "$runs" || status=1
+run "$bin/bench_program_launch" menu "$bin/gusanicida" "$seconds" || status=1
+run "$bin/bench_program_inside" game "$seconds" 2>/dev/null || status=1
+run "$bin/bench_program_inside" intro 5 2>/dev/null || status=1
+
+echo
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+exit "$status"
