@@ -35,7 +35,8 @@ std::optional<WavInfo> parseWavHeader(const unsigned char* data, std::size_t siz
         const std::string id(reinterpret_cast<const char*>(data) + pos, 4);
         const std::uint32_t length = le32(data + pos + 4);
         const std::size_t body = pos + 8;
-        if (id == "fmt " && length >= 16 && body + 16 <= size) {
+        // The first format chunk counts, as for every WAV reader we know of.
+        if (id == "fmt " && !haveFormat && length >= 16 && body + 16 <= size) {
             info.channels = le16(data + body + 2);
             info.sampleRate = static_cast<int>(le32(data + body + 4));
             info.bitsPerSample = le16(data + body + 14);

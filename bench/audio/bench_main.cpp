@@ -120,9 +120,15 @@ void printKeyToSound(std::size_t keys) {
                 key.p99, key.max, "", key.count, "", verdict(key.median < 50.0));
     const Summary& call = r.callMicros;
     std::printf("    each AudioOutput call the game made, timed on a second walk (us)\n");
-    std::printf("    %-10.2f %-10.2f %-10.2f %-10s %-6zu %-6s longest < 20: %s (%s)\n", call.median,
-                call.p99, call.max, "", call.count, "", verdict(call.max < 20.0),
-                r.slowestCall.c_str());
+    std::printf("    %-10.2f %-10.2f %-10.2f %-10s %-6zu\n", call.median, call.p99, call.max, "",
+                call.count);
+    std::printf("    calls preempted by the kernel: %zu; calls that waited: %zu (goal 0: %s)\n",
+                r.preemptedCalls, r.waitingCalls, verdict(r.waitingCalls == 0));
+    std::printf("    longest call that kept its core: %.2f us (%s); goal < 20: %s\n",
+                r.longestOwnCallMicros, r.longestOwnCall.c_str(),
+                verdict(r.longestOwnCallMicros < 20.0));
+    std::printf("    calls over 20 us: %zu; an empty call timed the same way took up to %.2f us\n",
+                r.callsOverTwentyMicros, r.longestEmptyCallMicros);
     std::printf(
         "    commands dropped: %llu; game time held still, so no worm reaches the player\n\n",
         static_cast<unsigned long long>(r.dropped));

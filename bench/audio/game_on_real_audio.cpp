@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "sound/sound_path.h"
+#include "tools/sim/preparacion.h"
 
 namespace gus::bench {
 
@@ -39,29 +40,9 @@ void GameOnRealAudio::start(int worms) {
     // The top street and then the second one: at least eight cells from the player's row.
     for (int slot = 0; slot < worms; ++slot) {
         const bool top = slot <= kUltima;
-        placeWorm(slot, top ? slot : (slot - kUltima - 1) * 4, top ? 0 : 4, 1 + slot % 4);
+        ponMonstruo(form_, slot, top ? slot : (slot - kUltima - 1) * 4, top ? 0 : 4, 1 + slot % 4);
     }
     timed_.commit();
-}
-
-// As the runner's "set monster" leaves a worm: what ColocaMonstruo does, minus its draws.
-void GameOnRealAudio::placeWorm(int slot, int x, int y, int heading) {
-    RegistroMonstruo& m = form_.Monstruos.at(static_cast<std::size_t>(slot));
-    if (esVerdadero(m.Activo)) {
-        if (form_.Tablero(m.X, m.Y) == CeldaMonstruo) form_.Tablero(m.X, m.Y) = CeldaLibre;
-    } else {
-        form_.MonstruosEnTablero = static_cast<Entero>(form_.MonstruosEnTablero + 1);
-    }
-    m.X = static_cast<Entero>(x);
-    m.Y = static_cast<Entero>(y);
-    m.Direccion = static_cast<Entero>(heading);
-    m.Activo = VERDADERO;
-    form_.Tablero(x, y) = CeldaMonstruo;
-    ControlesForm1& k = form_.controles();
-    k.TMRMonstruo.createUpTo(slot);
-    k.WMPMonstruo.createUpTo(slot);
-    k.TMRMonstruo[slot].setEnabled(true);
-    k.WMPMonstruo[slot].setFileName(form_.RutaSonidos + "snd18.wav");
 }
 
 void GameOnRealAudio::key(Entero keyCode) {

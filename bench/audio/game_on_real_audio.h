@@ -48,7 +48,6 @@ class GameOnRealAudio : public GameWindowHost {
     class Unseen : public LabelView {
         void captionChanged(const std::string&) override {}
     };
-    void placeWorm(int slot, int x, int y, int heading);
 
     Scheduler timers_;
     SdlAudioOutput out_;

@@ -100,8 +100,14 @@ KeySoundResult measureKeyToSound(int bufferFrames, std::size_t keys) {
     game.timed().timeCalls(true);
     walk(game, bufferFrames, keys);
     game.timed().timeCalls(false);
-    result.callMicros = summarize(game.timed().callMicros());
-    result.slowestCall = game.timed().slowestCall();
+    const CallTimes& calls = game.timed().callTimes();
+    result.callMicros = summarize(calls.micros);
+    result.longestOwnCallMicros = calls.longestOwnMicros;
+    result.longestOwnCall = calls.longestOwnCall;
+    result.preemptedCalls = calls.preempted;
+    result.waitingCalls = calls.waited;
+    result.callsOverTwentyMicros = calls.overTwentyMicros;
+    result.longestEmptyCallMicros = calls.longestEmptyMicros;
     result.dropped = game.output().droppedCommands();
     return result;
 }

@@ -1,26 +1,77 @@
-// Forwarding with an optional stopwatch around each call.
+// Forwarding, with an optional stopwatch and context-switch count around each call.
 #include "bench/audio/timed_output.h"
 
+#include <sys/resource.h>
+
+#include <atomic>
+#include <type_traits>
+
 namespace gus::bench {
+
+namespace {
+
+// The thread's context switches are read outside the timed span, so the reading costs it nothing.
+class CallStopwatch {
+  public:
+    CallStopwatch() {
+        getrusage(RUSAGE_THREAD, &before_);
+        start_ = nowNanos();
+    }
+    void stop() {
+        micros_ = microsSince(start_);
+        rusage after{};
+        getrusage(RUSAGE_THREAD, &after);
+        preempted_ = after.ru_nivcsw != before_.ru_nivcsw;
+        waited_ = after.ru_nvcsw != before_.ru_nvcsw;
+    }
+    double micros() const { return micros_; }
+    bool preempted() const { return preempted_; }
+    bool waited() const { return waited_; }
+
+  private:
+    rusage before_{};
+    std::int64_t start_ = 0;
+    double micros_ = 0.0;
+    bool preempted_ = false;
+    bool waited_ = false;
+};
+
+}  // namespace
 
 template <class Call>
 auto TimedOutput::timed(const char* name, Call call) const {
     if (!timing_) return call();
-    const std::int64_t start = nowNanos();
-    struct Record {
-        const TimedOutput& self;
-        const char* name;
-        std::int64_t start;
-        ~Record() {
-            const double us = microsSince(start);
-            self.micros_.push_back(us);
-            if (us > self.slowestMicros_) {
-                self.slowestMicros_ = us;
-                self.slowest_ = name;
-            }
-        }
-    } record{*this, name, start};
-    return call();
+    CallStopwatch watch;
+    if constexpr (std::is_void_v<decltype(call())>) {
+        call();
+        watch.stop();
+        record(name, watch.micros(), watch.preempted(), watch.waited());
+    } else {
+        const auto result = call();
+        watch.stop();
+        record(name, watch.micros(), watch.preempted(), watch.waited());
+        return result;
+    }
+}
+
+void TimedOutput::record(const char* name, double micros, bool preempted, bool waited) const {
+    times_.micros.push_back(micros);
+    if (micros > 20.0) ++times_.overTwentyMicros;
+    if (preempted) ++times_.preempted;
+    if (waited) ++times_.waited;
+    if (!preempted && !waited && micros > times_.longestOwnMicros) {
+        times_.longestOwnMicros = micros;
+        times_.longestOwnCall = name;
+    }
+    timeAnEmptyCall();
+}
+
+void TimedOutput::timeAnEmptyCall() const {
+    CallStopwatch watch;
+    std::atomic_signal_fence(std::memory_order_seq_cst);  // nothing the compiler may drop
+    watch.stop();
+    if (!watch.preempted() && watch.micros() > times_.longestEmptyMicros)
+        times_.longestEmptyMicros = watch.micros();
 }
 
 AudioOutput::Voice TimedOutput::createVoice(const std::string& name) {

@@ -11,6 +11,20 @@
 
 namespace gus::bench {
 
+// What the timed calls took. A call the kernel preempted (another thread took the core) ran
+// longer than it cost; a call that waited for something (a lock, a sleep) gave the core up itself.
+// The two are told apart by the thread's involuntary and voluntary context switches.
+struct CallTimes {
+    std::vector<double> micros;     // every call, preempted or not
+    double longestOwnMicros = 0.0;  // the longest call that kept its core throughout
+    std::string longestOwnCall;
+    std::size_t preempted = 0;
+    std::size_t waited = 0;
+    std::size_t overTwentyMicros = 0;
+    // An empty call timed the same way after each real one: what the machine alone adds.
+    double longestEmptyMicros = 0.0;
+};
+
 // The game asks its channels for voices by name ("Wmp1(2)"); the benchmark needs to find them
 // again to read their start stamps. Timing is off unless asked for, so it costs the measured key
 // nothing but one virtual call per operation.
@@ -30,20 +44,18 @@ class TimedOutput : public AudioOutput, public Beeper {
 
     Voice voiceNamed(const std::string& name) const;
     void timeCalls(bool on) { timing_ = on; }
-    // Every timed call's duration in microseconds, and the slowest call's name.
-    const std::vector<double>& callMicros() const { return micros_; }
-    const std::string& slowestCall() const { return slowest_; }
+    const CallTimes& callTimes() const { return times_; }
 
   private:
     template <class Call>
     auto timed(const char* name, Call call) const;
+    void record(const char* name, double micros, bool preempted, bool waited) const;
+    void timeAnEmptyCall() const;
 
     SdlAudioOutput& out_;
     std::map<std::string, Voice> voices_;
     bool timing_ = false;
-    mutable std::vector<double> micros_;
-    mutable std::string slowest_;
-    mutable double slowestMicros_ = 0.0;
+    mutable CallTimes times_;
 };
 
 }  // namespace gus::bench

@@ -55,9 +55,10 @@ std::size_t framesAtMixRate(const SdlWav& wav) {
 // two could pass plausible() with a layout SDL never uses; what SDL loaded is held to the same
 // bounds before it is converted (a rate far below ours makes SDL's resampler write out of bounds).
 bool plausible(const SdlWav& wav) {
-    const SDL_AudioSpec& layout = wav.layout;
-    return layout.channels >= 1 && layout.channels <= kMaxChannels && layout.freq >= kMinRate &&
-           layout.freq <= kMaxRate && framesAtMixRate(wav) <= kMaxDecodedFrames;
+    const int channels = wav.layout.channels;
+    const int rate = wav.layout.freq;
+    return channels >= 1 && channels <= kMaxChannels && rate >= kMinRate && rate <= kMaxRate &&
+           framesAtMixRate(wav) <= kMaxDecodedFrames;
 }
 
 // SDL's resampler keeps back the last few milliseconds of its input even when flushed; a little

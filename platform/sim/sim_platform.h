@@ -128,7 +128,7 @@ struct SimPlatform {
     SimBeeper beeper{log, scheduler};
     SimDialogs rawDialogs{log, scheduler};
     SimAudio audio{log, scheduler};
-    ModalDialogs dialogs{rawDialogs, scheduler, [this] {}};
+    ModalDialogs dialogs{rawDialogs, scheduler, [] {}};
     ProgramFolder folder;
 };
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,6 +29,11 @@ struct Shipped {
     double maxSeconds;
     bool startsAtOnce;  // an effect answers a key or an event, so it must sound at once
 };
+
+// A failing file is named, not dumped as bytes.
+void PrintTo(const Shipped& s, std::ostream* out) {
+    *out << s.file;
+}
 
 // Steps and the tick repeat fast and must never overlap themselves; the beacon repeats every
 // half second; the spoken and musical pieces are long but must not bloat the package.
