@@ -79,7 +79,33 @@ bool trustworthy(const SdlWav& wav, const std::vector<float>& samples) {
                        [](float x) { return std::isfinite(x) && std::abs(x) <= kMaxFloatSample; });
 }
 
+// The game's own files are 16-bit at the mixing rate: widened to float directly, they skip SDL's
+// stream, whose queue and padding would briefly hold several copies of a long recording.
+bool direct(const SdlWav& wav) {
+    return wav.layout.format == AUDIO_S16SYS && wav.layout.freq == kMixRate &&
+           (wav.layout.channels == 1 || wav.layout.channels == 2);
+}
+
+std::unique_ptr<const DecodedSound> widen(const SdlWav& wav) {
+    const int channels = wav.layout.channels;
+    const std::size_t frames = wav.length / (sizeof(Sint16) * static_cast<std::size_t>(channels));
+    if (frames == 0) return nullptr;
+    std::vector<float> samples(frames * kMixChannels);
+    for (std::size_t f = 0; f < frames; ++f) {
+        for (int c = 0; c < kMixChannels; ++c) {
+            Sint16 v;
+            const std::size_t from = f * static_cast<std::size_t>(channels) +
+                                     static_cast<std::size_t>(channels == 1 ? 0 : c);
+            SDL_memcpy(&v, wav.buffer + from * sizeof(Sint16), sizeof v);
+            samples[f * kMixChannels + static_cast<std::size_t>(c)] =
+                static_cast<float>(v) / 32768.0f;
+        }
+    }
+    return std::make_unique<const DecodedSound>(std::move(samples));
+}
+
 std::unique_ptr<const DecodedSound> convert(const SdlWav& wav) {
+    if (direct(wav)) return widen(wav);
     SDL_AudioStream* stream =
         SDL_NewAudioStream(wav.layout.format, wav.layout.channels, wav.layout.freq, AUDIO_F32SYS,
                            kMixChannels, kMixRate);
