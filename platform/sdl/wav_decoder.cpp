@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 #include "platform/sdl/file_bytes.h"
@@ -96,7 +97,8 @@ std::unique_ptr<const DecodedSound> widen(const SdlWav& wav) {
             Sint16 v;
             const std::size_t from = f * static_cast<std::size_t>(channels) +
                                      static_cast<std::size_t>(channels == 1 ? 0 : c);
-            SDL_memcpy(&v, wav.buffer + from * sizeof(Sint16), sizeof v);
+            std::memcpy(&v, wav.buffer + from * sizeof(Sint16),
+                        sizeof v);  // inlined: no alignment assumed
             samples[f * kMixChannels + static_cast<std::size_t>(c)] =
                 static_cast<float>(v) / 32768.0f;
         }
