@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <functional>
 #include <sstream>
-#include <vector>
 
+#include "bench/stats.h" #include < vector>
 #include "tests/support/jugador_automatico.h"
 #include "tools/sim/runner.h"
 
@@ -15,17 +15,14 @@ namespace {
 
 using Reloj = std::chrono::steady_clock;
 
-struct Cifras {
-    double mediana, p99, maximo;
-};
+using bench::Summary;
 
-Cifras cifras(std::vector<double> us) {
-    std::sort(us.begin(), us.end());
-    return {us[us.size() / 2], us[us.size() * 99 / 100], us.back()};
+Summary cifras(std::vector<double> us) {
+    return bench::summarize(std::move(us));
 }
 
-void imprime(const char* que, const Cifras& c, const char* meta) {
-    std::printf("%-44s %10.2f %10.2f %10.2f   %s\n", que, c.mediana, c.p99, c.maximo, meta);
+void imprime(const char* que, const Summary& c, const char* meta) {
+    std::printf("%-44s %10.2f %10.2f %10.2f   %s\n", que, c.median, c.p99, c.max, meta);
 }
 
 // A loaded window with 15 worms on the board (hardest difficulty, phase 25), sound log off.

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "bench/audio/stats.h"
+#include "bench/stats.h"
 
 namespace gus::bench {
 

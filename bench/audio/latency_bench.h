@@ -1,7 +1,7 @@
 // (a) Time from play() and commit() to the callback carrying the first frame.
 #pragma once
 
-#include "bench/audio/stats.h"
+#include "bench/stats.h"
 
 namespace gus::bench {
 

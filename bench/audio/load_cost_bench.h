@@ -1,7 +1,7 @@
 // (c) What load() costs the UI thread: a path seen before, and the first load of a file.
 #pragma once
 
-#include "bench/audio/stats.h"
+#include "bench/stats.h"
 
 namespace gus::bench {
 

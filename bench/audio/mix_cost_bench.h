@@ -1,7 +1,7 @@
 // (b) The mixer's own time per callback with 30 voices sounding, against the callback period.
 #pragma once
 
-#include "bench/audio/stats.h"
+#include "bench/stats.h"
 
 namespace gus::bench {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/audio/stats.h"
+#include "bench/stats.h"
 #include "platform/sdl/sdl_audio_output.h"
 
 namespace gus::bench {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/audio/stats.h"
+#include "bench/stats.h"
 
 namespace gus::bench {
 

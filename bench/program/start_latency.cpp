@@ -13,7 +13,7 @@
 #include "bench/program/first_sound_watch.h"
 #include "bench/program/proc_usage.h"
 #include "bench/program/report.h"
-#include "bench/program/summary.h"
+#include "bench/stats.h"
 
 namespace gus::bench {
 

@@ -1,5 +1,5 @@
 // Nearest-rank percentiles over a sorted copy.
-#include "bench/audio/stats.h"
+#include "bench/stats.h"
 
 #include <algorithm>
 #include <cmath>
