@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <functional>
 #include <sstream>
+#include <vector>
 
-#include "bench/stats.h" #include < vector>
+#include "bench/stats.h"
 #include "tests/support/jugador_automatico.h"
 #include "tools/sim/runner.h"
 
