@@ -23,17 +23,23 @@ class GameTest : public ::testing::Test {
     ControlesForm1& k() { return s.form.controles(); }
     const std::vector<SimEvent>& events() const { return s.p.log.events(); }
 
+    // A flame's work on a worm's slot, without the explosion: the slot is free, its timer off,
+    // its channel kept.
+    void freeWormSlot(int slot) {
+        RegistroMonstruo& m = f().Monstruos[static_cast<std::size_t>(slot)];
+        if (esVerdadero(m.Activo)) {
+            f().Tablero(m.X, m.Y) = CeldaLibre;
+            f().MonstruosEnTablero = static_cast<Entero>(f().MonstruosEnTablero - 1);
+        }
+        m.X = -1;
+        m.Y = -1;
+        m.Activo = FALSO;
+        if (slot < k().TMRMonstruo.count()) k().TMRMonstruo[slot].setEnabled(false);
+    }
+
     // Takes every worm off the board, as if none had entered.
     void clearWorms() {
-        for (int i = 0; i < kRanurasMonstruo; ++i) {
-            RegistroMonstruo& m = f().Monstruos[static_cast<std::size_t>(i)];
-            if (esVerdadero(m.Activo)) f().Tablero(m.X, m.Y) = CeldaLibre;
-            m.X = -1;
-            m.Y = -1;
-            m.Activo = FALSO;
-            if (i < k().TMRMonstruo.count()) k().TMRMonstruo[i].setEnabled(false);
-        }
-        f().MonstruosEnTablero = 0;
+        for (int i = 0; i < kRanurasMonstruo; ++i) freeWormSlot(i);
     }
 
     // A worm in `slot` as ColocaMonstruo leaves it, without draws or the entry sound.
@@ -54,6 +60,13 @@ class GameTest : public ::testing::Test {
         return out;
     }
     std::vector<SimEvent> sounds() const { return eventsOf(SimEvent::Kind::Sound); }
+    std::vector<SimEvent> soundsOn(const std::string& channel) const {
+        std::vector<SimEvent> out;
+        for (const SimEvent& e : sounds()) {
+            if (e.channel == channel) out.push_back(e);
+        }
+        return out;
+    }
     std::vector<SimEvent> boxes() const { return eventsOf(SimEvent::Kind::Box); }
     int beeps() const { return static_cast<int>(eventsOf(SimEvent::Kind::Beep).size()); }
     std::string status() { return k().Label2.caption(); }

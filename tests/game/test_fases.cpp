@@ -25,13 +25,6 @@ class Phases : public GameTest {
         s.p.random.force(draw);
         key(tecla::Mayusculas, tecla::BitShift);
     }
-    std::vector<SimEvent> soundsOn(const std::string& channel) {
-        std::vector<SimEvent> out;
-        for (const SimEvent& e : sounds()) {
-            if (e.channel == channel) out.push_back(e);
-        }
-        return out;
-    }
 };
 
 TEST_F(Phases, ClearingPhaseThreeOpensTheExitAndTheBeaconCalls) {

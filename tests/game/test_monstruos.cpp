@@ -59,28 +59,12 @@ class Worms : public GameTest {
         f().ColocaMonstruo();
         s.p.endOfEvent();
     }
-    // A flame's work on slot `slot`, without the explosion.
-    void killWorm(int slot) {
-        RegistroMonstruo& m = f().Monstruos[static_cast<std::size_t>(slot)];
-        f().Tablero(m.X, m.Y) = CeldaLibre;
-        m.X = -1;
-        m.Y = -1;
-        m.Activo = FALSO;
-        k().TMRMonstruo[slot].setEnabled(false);
-        f().MonstruosEnTablero = static_cast<Entero>(f().MonstruosEnTablero - 1);
-    }
+    void killWorm(int slot) { freeWormSlot(slot); }
     void expectWormAt(int slot, int x, int y) {
         EXPECT_EQ(f().Monstruos[static_cast<std::size_t>(slot)].X, x);
         EXPECT_EQ(f().Monstruos[static_cast<std::size_t>(slot)].Y, y);
     }
     Entero heading(int slot) { return f().Monstruos[static_cast<std::size_t>(slot)].Direccion; }
-    std::vector<SimEvent> soundsOn(const std::string& channel) const {
-        std::vector<SimEvent> out;
-        for (const SimEvent& e : sounds()) {
-            if (e.channel == channel) out.push_back(e);
-        }
-        return out;
-    }
 };
 
 // --- start-up ---------------------------------------------------------------------------

@@ -16,23 +16,7 @@ class WormSound : public GameTest {
         GameTest::SetUp();
         clearWorms();
     }
-    std::vector<SimEvent> soundsOn(const std::string& channel) const {
-        std::vector<SimEvent> out;
-        for (const SimEvent& e : sounds()) {
-            if (e.channel == channel) out.push_back(e);
-        }
-        return out;
-    }
-    // Frees a slot as a flame would, keeping its channel.
-    void freeSlot(int slot) {
-        RegistroMonstruo& m = f().Monstruos[static_cast<std::size_t>(slot)];
-        f().Tablero(m.X, m.Y) = CeldaLibre;
-        m.X = -1;
-        m.Y = -1;
-        m.Activo = FALSO;
-        k().TMRMonstruo[slot].setEnabled(false);
-        f().MonstruosEnTablero = static_cast<Entero>(f().MonstruosEnTablero - 1);
-    }
+    void freeSlot(int slot) { freeWormSlot(slot); }
 };
 
 struct StepPlacement {
