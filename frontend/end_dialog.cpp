@@ -12,7 +12,7 @@ namespace gus {
 
 Dialog2::Dialog2(FrontendServices& services, std::function<Entero()> dificultadDelMenu,
                  QWidget* parent)
-    : QDialog(parent),
+    : ActivatedDialog(parent),
       s_(services),
       dificultadDelMenu_(std::move(dificultadDelMenu)),
       mp1_(services.audio, "MP1", ChannelSetup{true, 1, 0, 0}),
@@ -41,14 +41,6 @@ void Dialog2::Form_Activate() {
 
 void Dialog2::OKButton_Click() {
     accept();
-}
-
-void Dialog2::showEvent(QShowEvent* event) {
-    if (!activatedOnce_) {
-        activatedOnce_ = true;
-        Form_Activate();
-    }
-    QDialog::showEvent(event);
 }
 
 }  // namespace gus

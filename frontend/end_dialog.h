@@ -1,9 +1,9 @@
 // The end-of-game dialog: a recording that depends on the difficulty the game was played at.
 #pragma once
 
-#include <QDialog>
 #include <functional>
 
+#include "frontend/fixed_dialog.h"
 #include "frontend/frontend_services.h"
 #include "game/tipos.h"
 #include "sound/channel.h"
@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace gus {
 
-class Dialog2 : public QDialog {
+class Dialog2 : public ActivatedDialog {
   public:
     Dialog2(FrontendServices& services, std::function<Entero()> dificultadDelMenu,
             QWidget* parent = nullptr);
@@ -21,18 +21,14 @@ class Dialog2 : public QDialog {
     QPushButton* OKButton() const { return okButton_; }
     Channel& MP1() { return mp1_; }
 
-    void Form_Activate();
+    void Form_Activate() override;
     void OKButton_Click();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     FrontendServices& s_;
     std::function<Entero()> dificultadDelMenu_;
     Channel mp1_;
     QPushButton* okButton_;
-    bool activatedOnce_ = false;
 };
 
 }  // namespace gus

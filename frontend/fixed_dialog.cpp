@@ -13,4 +13,12 @@ void makeFixedDialog(QDialog& dialog, const QString& objectName) {
     if (QLayout* layout = dialog.layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void ActivatedDialog::showEvent(QShowEvent* event) {
+    if (!activatedOnce_) {
+        activatedOnce_ = true;
+        Form_Activate();
+    }
+    QDialog::showEvent(event);
+}
+
 }  // namespace gus

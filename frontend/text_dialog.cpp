@@ -14,7 +14,7 @@
 namespace gus {
 
 Dialog::Dialog(FrontendServices& services, Entero mensaje, QWidget* parent)
-    : QDialog(parent),
+    : ActivatedDialog(parent),
       s_(services),
       mensaje_(mensaje),
       mediaPlayer1_(services.audio, "MediaPlayer1", ChannelSetup{true, 1, 0, 0}),
@@ -73,14 +73,6 @@ void Dialog::OKButton_Click() {
         mediaPlayer1_.stop();
     }
     accept();
-}
-
-void Dialog::showEvent(QShowEvent* event) {
-    if (!activatedOnce_) {
-        activatedOnce_ = true;
-        Form_Activate();
-    }
-    QDialog::showEvent(event);
 }
 
 }  // namespace gus

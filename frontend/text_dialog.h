@@ -1,8 +1,7 @@
 // The text dialog: the spoken introduction, the instructions or the about box.
 #pragma once
 
-#include <QDialog>
-
+#include "frontend/fixed_dialog.h"
 #include "frontend/frontend_services.h"
 #include "game/tipos.h"
 #include "sound/channel.h"
@@ -12,7 +11,7 @@ class QPushButton;
 
 namespace gus {
 
-class Dialog : public QDialog {
+class Dialog : public ActivatedDialog {
   public:
     Dialog(FrontendServices& services, Entero mensaje, QWidget* parent = nullptr);
     ~Dialog() override;
@@ -24,11 +23,8 @@ class Dialog : public QDialog {
     QPushButton* OKButton() const { return okButton_; }
     Channel& MediaPlayer1() { return mediaPlayer1_; }
 
-    void Form_Activate();
+    void Form_Activate() override;
     void OKButton_Click();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     void setText1(const std::string& text);
@@ -39,7 +35,6 @@ class Dialog : public QDialog {
     QPlainTextEdit* text1_;
     QPushButton* okButton_;
     std::string text1Value_;
-    bool activatedOnce_ = false;
 };
 
 }  // namespace gus

@@ -29,7 +29,6 @@ class Label {
         killed_ = true;
         view_ = nullptr;
     }
-    void revive() { killed_ = false; }
 
   private:
     std::string name_;

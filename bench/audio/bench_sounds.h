@@ -1,28 +1,20 @@
-// Sounds for the benchmark: WAV files written to a scratch folder, and tones in memory.
+// Sounds for the benchmark: tone WAV files written with the tests' RIFF writer, and tones in
+// memory.
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 #include "platform/sdl/decoded_sound.h"
+#include "tests/audio/wav_bytes.h"
 
 namespace gus::bench {
 
-// A 16-bit, 48 kHz WAV file of a tone, as the game's own sounds are.
+// Scratch folders come from the tests' support: one way to make and remove them.
+using ScratchFolder = test::TempDir;
+
+// A 16-bit, 48 kHz WAV file of a 440 Hz tone, as the game's own sounds are.
 void writeToneWav(const std::string& path, int channels, double seconds);
 
 DecodedSound toneInMemory(double hertz, double seconds);
-
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
 
 }  // namespace gus::bench

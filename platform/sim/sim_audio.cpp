@@ -56,7 +56,6 @@ void SimAudio::play(Voice v, bool loop) {
     s.loop = loop;
     s.startedAt = s_.now();
     s.startedInEvent = event_;
-    ++starts_;
     pending_.push_back(Start{v, s.file});
 }
 

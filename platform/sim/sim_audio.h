@@ -29,7 +29,6 @@ class SimAudio : public AudioOutput {
     void commit() override;
 
     std::size_t voiceCount() const;  // voices alive
-    int startsSinceCreation() const { return starts_; }
 
   private:
     struct VoiceState {
@@ -58,7 +57,6 @@ class SimAudio : public AudioOutput {
     std::vector<Voice> free_;
     std::vector<Start> pending_;
     std::map<std::string, std::optional<Millis>> lengths_;
-    int starts_ = 0;
     long long event_ = 0;  // counts commits: one per event
 };
 

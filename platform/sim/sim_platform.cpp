@@ -60,7 +60,6 @@ void SimDialogs::showModal(Window w) {
     e.t = s_.now();
     e.window = windowName(w);
     log_.add(std::move(e));
-    if (onModal_) onModal_(w);
 }
 
 const char* windowName(Window w) {

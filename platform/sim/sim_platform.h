@@ -90,21 +90,19 @@ class SimBeeper : public Beeper {
 };
 
 // Boxes answer from a queue (none queued means No, or OK for an OK box); modal windows are
-// logged, and a test may act while one is "open".
+// logged, and a test may act while a box is "open".
 class SimDialogs : public Dialogs {
   public:
     SimDialogs(SimLog& log, const Scheduler& s) : log_(log), s_(s) {}
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons) override;
     void showModal(Window w) override;
     void queueAnswer(Answer a) { answers_.push_back(a); }
-    void setOnModal(std::function<void(Window)> fn) { onModal_ = std::move(fn); }
     void setOnBox(std::function<void()> fn) { onBox_ = std::move(fn); }
 
   private:
     SimLog& log_;
     const Scheduler& s_;
     std::deque<Answer> answers_;
-    std::function<void(Window)> onModal_;
     std::function<void()> onBox_;
 };
 
