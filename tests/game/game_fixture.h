@@ -6,72 +6,115 @@
 #include <string>
 #include <vector>
 
-#include "tools/sim/preparacion.h"
-#include "tools/sim/session.h"
+#include "tests/support/sesion.h"
 
 namespace gus::testing {
 
+// Forced after a step's own draws: reading it back proves the step drew exactly those.
+inline constexpr double kTestigo = 0.0123;
+inline constexpr Entero kSinOrden = 66;  // 'B': a key with no command, only the handler's tail
+inline constexpr Entero kCtrl = tecla::BitCtrl;
+
+// The game as loaded; EmptyBoard below takes the first worm off.
 class GameTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        s.p.random.overrideSeed(1234);
-        s.load();
-        s.p.log.clear();
-    }
+    void SetUp() override { s.p.log.clear(); }
 
     Form1& f() { return s.form; }
     ControlesForm1& k() { return s.form.controles(); }
     const std::vector<SimEvent>& events() const { return s.p.log.events(); }
+    std::size_t mark() const { return events().size(); }
 
-    // A flame's work on a worm's slot, without the explosion: the slot is free, its timer off,
-    // its channel kept.
+    // A flame's work on a worm's slot: free, its timer off, its channel kept.
     void freeWormSlot(int slot) {
         RegistroMonstruo& m = f().Monstruos[static_cast<std::size_t>(slot)];
         if (esVerdadero(m.Activo)) {
             f().Tablero(m.X, m.Y) = CeldaLibre;
-            f().MonstruosEnTablero = static_cast<Entero>(f().MonstruosEnTablero - 1);
+            --f().MonstruosEnTablero;
         }
-        m.X = -1;
-        m.Y = -1;
-        m.Activo = FALSO;
+        m = RegistroMonstruo{0, -1, -1, m.Direccion, FALSO};
         if (slot < k().TMRMonstruo.count()) k().TMRMonstruo[slot].setEnabled(false);
     }
-
-    // Takes every worm off the board, as if none had entered.
     void clearWorms() {
         for (int i = 0; i < kRanurasMonstruo; ++i) freeWormSlot(i);
     }
-
     // A worm in `slot` as ColocaMonstruo leaves it, without draws or the entry sound.
     void putWorm(int slot, int x, int y, int dir) { ponMonstruo(f(), slot, x, y, dir); }
-
     void putPlayer(int x, int y) {
         f().Jugador.X = static_cast<Entero>(x);
         f().Jugador.Y = static_cast<Entero>(y);
     }
-
+    void expectPlayerAt(int x, int y) {
+        EXPECT_EQ(f().Jugador.X, x);
+        EXPECT_EQ(f().Jugador.Y, y);
+    }
     void key(Entero code, Entero shift = 0) { s.key(code, shift); }
+    void shift() { key(tecla::Mayusculas, tecla::BitShift); }
+    void layAt(int x, int y) {
+        putPlayer(x, y);
+        key(tecla::Espacio);
+    }
+    void draws(std::initializer_list<double> rs) {
+        for (double r : rs) s.p.random.force(r);
+    }
+    bool wormAlive(int slot) {
+        return esVerdadero(f().Monstruos[static_cast<std::size_t>(slot)].Activo);
+    }
 
-    std::vector<SimEvent> eventsOf(SimEvent::Kind kind) const {
+    // Events since `from` of one kind; for sounds on `what` channel ("" any), for texts of that
+    // label.
+    std::vector<SimEvent> since(std::size_t from, SimEvent::Kind kind,
+                                const std::string& what = "") const {
         std::vector<SimEvent> out;
-        for (const SimEvent& e : events()) {
-            if (e.kind == kind) out.push_back(e);
+        for (std::size_t i = from; i < events().size(); ++i) {
+            const SimEvent& e = events()[i];
+            const std::string& name = kind == SimEvent::Kind::Text ? e.label : e.channel;
+            if (e.kind == kind && (what.empty() || name == what)) out.push_back(e);
         }
         return out;
     }
-    std::vector<SimEvent> sounds() const { return eventsOf(SimEvent::Kind::Sound); }
-    std::vector<SimEvent> soundsOn(const std::string& channel) const {
-        std::vector<SimEvent> out;
-        for (const SimEvent& e : sounds()) {
-            if (e.channel == channel) out.push_back(e);
-        }
+    std::vector<SimEvent> sounds(const std::string& channel = "") const {
+        return since(0, SimEvent::Kind::Sound, channel);
+    }
+    std::vector<SimEvent> boxes() const { return since(0, SimEvent::Kind::Box); }
+    int beeps(std::size_t from = 0) const {
+        return static_cast<int>(since(from, SimEvent::Kind::Beep).size());
+    }
+    // "channel file" of every sound since `from`, in the order they started.
+    std::vector<std::string> heard(std::size_t from = 0) const {
+        std::vector<std::string> out;
+        for (const SimEvent& e : since(from, SimEvent::Kind::Sound))
+            out.push_back(e.channel + " " + e.file);
         return out;
     }
-    std::vector<SimEvent> boxes() const { return eventsOf(SimEvent::Kind::Box); }
-    int beeps() const { return static_cast<int>(eventsOf(SimEvent::Kind::Beep).size()); }
+    std::vector<std::string> texts(const std::string& label, std::size_t from = 0) const {
+        std::vector<std::string> out;
+        for (const SimEvent& e : since(from, SimEvent::Kind::Text, label)) out.push_back(e.text);
+        return out;
+    }
+    int count(Entero cell) const {
+        int n = 0;
+        for (int x = kBordeMin; x <= kBordeMax; ++x)
+            for (int y = kBordeMin; y <= kBordeMax; ++y) n += s.form.Tablero(x, y) == cell;
+        return n;
+    }
     std::string status() { return k().Label2.caption(); }
 
-    SimSession s;
+    std::unique_ptr<SimSession> owned = nuevaSesion(1, 1234);
+    SimSession& s = *owned;
 };
+
+class EmptyBoard : public GameTest {
+  protected:
+    void SetUp() override {
+        clearWorms();
+        GameTest::SetUp();
+    }
+};
+
+// The 16 street cells around the central block, where every worm enters.
+inline bool onRing(int x, int y) {
+    return x >= 4 && x <= 8 && y >= 4 && y <= 8 && (x == 4 || x == 8 || y == 4 || y == 8);
+}
 
 }  // namespace gus::testing

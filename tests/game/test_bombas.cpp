@@ -6,70 +6,32 @@
 namespace gus::testing {
 namespace {
 
-class Bombs : public GameTest {
-  protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        clearWorms();
-    }
-    // Lays a bomb where the player stands after moving him there.
-    void layAt(int x, int y) {
-        putPlayer(x, y);
-        key(tecla::Espacio);
-    }
-    void shift() { key(tecla::Mayusculas, tecla::BitShift); }
-    bool wormAlive(int slot) {
-        return esVerdadero(f().Monstruos[static_cast<std::size_t>(slot)].Activo);
-    }
-    int soundsOf(const std::string& file) {
-        const auto all = sounds();
-        return static_cast<int>(std::count_if(all.begin(), all.end(),
-                                              [&](const SimEvent& e) { return e.file == file; }));
-    }
-    std::vector<std::string> texts() {
-        std::vector<std::string> out;
-        for (const SimEvent& e : eventsOf(SimEvent::Kind::Text)) {
-            if (e.label == "Label2") out.push_back(e.text);
-        }
-        return out;
-    }
-};
+using Bombs = EmptyBoard;
 
-TEST_F(Bombs, TicksThreeTimesFromWhereThePlayerIsThenExplodesAtFullVolume) {
-    layAt(7, 12);
-    putPlayer(4, 8);  // 3 columns west and 4 rows north of the bomb
-    s.p.log.clear();
-    s.wait(3000);
-    auto ticks = sounds();
-    ASSERT_EQ(ticks.size(), 3u);
-    for (const SimEvent& e : ticks) {
-        EXPECT_EQ(e.channel, "WMPBomba(0)");
-        EXPECT_EQ(e.file, "snd07.wav");
-        EXPECT_EQ(e.balance, 1500);
-        EXPECT_EQ(e.volume, -1500);
-    }
-    EXPECT_EQ(ticks[2].t, 3000);
-    putPlayer(8, 11);  // one column east, one row north: the tick follows the player
-    s.p.log.clear();
-    s.wait(1000);
-    auto boom = sounds();
-    ASSERT_EQ(boom.size(), 1u);
-    EXPECT_EQ(boom[0].file, "snd08.wav");
-    EXPECT_EQ(boom[0].balance, -500);
-    EXPECT_EQ(boom[0].volume, 0);
-    EXPECT_EQ(f().Bombas[0].Activa, FALSO);
-    EXPECT_EQ(f().Bombas[0].X, -1);
-    EXPECT_FALSE(k().TMRBomba[0].enabled());
+int soundsOf(const std::vector<SimEvent>& heard, const std::string& file) {
+    return static_cast<int>(std::count_if(heard.begin(), heard.end(),
+                                          [&](const SimEvent& e) { return e.file == file; }));
 }
 
-TEST_F(Bombs, TickOneColumnWestOneRowAway) {
+TEST_F(Bombs, TicksEverySecondFromWhereThePlayerIsThenExplodesAtFullVolume) {
     layAt(7, 12);
-    putPlayer(8, 11);
-    s.p.log.clear();
-    s.wait(1000);
-    ASSERT_EQ(sounds().size(), 1u);
-    EXPECT_EQ(sounds()[0].balance, -500);
-    EXPECT_EQ(sounds()[0].volume, -424);
+    // clang-format off
+    const int steps[][5] = {  // player x, y, then the sound's balance and volume and its time
+        {8, 11, -500, -424, 1000}, {4, 8, 1500, -1500, 2000}, {4, 8, 1500, -1500, 3000}, {8, 11, -500, 0, 4000}};
+    // clang-format on
+    for (const auto& c : steps) {
+        putPlayer(c[0], c[1]);
+        const std::size_t m = mark();
+        s.wait(1000);
+        const auto heard = since(m, SimEvent::Kind::Sound);
+        ASSERT_EQ(heard.size(), 1u);
+        EXPECT_EQ(heard[0].channel, "WMPBomba(0)");
+        EXPECT_EQ(heard[0].file, c[4] < 4000 ? "snd07.wav" : "snd08.wav");
+        EXPECT_EQ(std::tie(heard[0].balance, heard[0].volume, heard[0].t),
+                  std::make_tuple(c[2], c[3], Millis{c[4]}));
+    }
+    EXPECT_EQ(std::tie(f().Bombas[0].Activa, f().Bombas[0].X), std::make_tuple(FALSO, -1));
+    EXPECT_FALSE(k().TMRBomba[0].enabled());
 }
 
 TEST_F(Bombs, SixthBombBeepsAndAFreedSlotIsReusedLowestFirst) {
@@ -77,12 +39,10 @@ TEST_F(Bombs, SixthBombBeepsAndAFreedSlotIsReusedLowestFirst) {
     for (auto [x, y] : {std::pair{0, 0}, {12, 0}, {0, 12}, {12, 12}, {6, 4}}) layAt(x, y);
     EXPECT_EQ(k().TMRBomba.count(), 5);
     EXPECT_EQ(k().WMPBomba.count(), 5);
-    s.p.log.clear();
     layAt(5, 12);
     EXPECT_EQ(beeps(), 1);
     EXPECT_EQ(f().Bombas[5].Activa, FALSO);
-    const std::array<Entero, 6> stack{4, 3, 2, 1, 0, -1};
-    EXPECT_EQ(f().PilaBombas, stack);
+    EXPECT_EQ(f().PilaBombas, (std::array<Entero, 6>{4, 3, 2, 1, 0, -1}));
     putPlayer(12, 0);
     f().AvanzaBomba(2, true);
     s.p.endOfEvent();
@@ -96,38 +56,38 @@ TEST_F(Bombs, ShiftSetsOffTheNewestFirstAndBeepsWithNone) {
     layAt(4, 0);
     layAt(12, 4);
     putPlayer(8, 8);
-    shift();
-    EXPECT_EQ(f().Bombas[2].Activa, FALSO);
-    EXPECT_EQ(f().Bombas[1].Activa, VERDADERO);
-    shift();
-    EXPECT_EQ(f().Bombas[1].Activa, FALSO);
-    EXPECT_EQ(f().Bombas[0].Activa, VERDADERO);
-    EXPECT_EQ(f().Bombas[0].Mecha, 4);  // the older bombs keep their own fuses
-    shift();
+    for (int newest = 2; newest >= 0; --newest) {
+        const std::size_t m = mark();
+        shift();
+        EXPECT_EQ(heard(m),
+                  std::vector<std::string>{"WMPBomba(" + std::to_string(newest) + ") snd08.wav"});
+        EXPECT_EQ(f().Bombas[newest].Activa, FALSO);
+        if (newest > 0) {
+            EXPECT_EQ(std::tie(f().Bombas[0].Activa, f().Bombas[0].Mecha),
+                      std::make_tuple(VERDADERO, 4));
+        }
+        EXPECT_EQ(beeps(m), 0);
+    }
     EXPECT_EQ(f().PilaBombas[0], -1);
-    s.p.log.clear();
+    const std::size_t m = mark();
     shift();
-    EXPECT_EQ(beeps(), 1);
+    EXPECT_EQ(beeps(m), 1);
+    EXPECT_TRUE(heard(m).empty());
 }
 
-struct FlameCase {
-    int bombX, bombY;
-    std::vector<std::pair<int, int>> reached;
-    std::vector<std::pair<int, int>> spared;
-};
-
 TEST_F(Bombs, FlamesRunThreeCellsAlongOpenStreetsOnly) {
-    const FlameCase cases[] = {
-        // A street between two walls: east and west only.
-        {6, 12, {{3, 12}, {9, 12}, {5, 12}}, {{2, 12}, {10, 12}}},
-        // A crossing: four ways.
-        {4, 8, {{4, 5}, {7, 8}, {4, 11}, {1, 8}}, {{4, 4}, {8, 8}, {4, 12}, {0, 8}}},
-        // Column 0: nothing west, three cells up and down.
-        {0, 4, {{0, 1}, {3, 4}, {0, 7}}, {{0, 0}, {4, 4}, {0, 8}}},
-        // Column 11: the flame stops at the edge.
-        {11, 12, {{12, 12}, {8, 12}}, {{7, 12}}},
+    struct Case {
+        int bombX, bombY;
+        std::vector<std::pair<int, int>> reached, spared;
     };
-    for (const FlameCase& c : cases) {
+    // clang-format off
+    const Case cases[] = {
+        {6, 12, {{3, 12}, {9, 12}, {5, 12}}, {{2, 12}, {10, 12}}},                          // a street between walls
+        {4, 8, {{4, 5}, {7, 8}, {4, 11}, {1, 8}}, {{4, 4}, {8, 8}, {4, 12}, {0, 8}}},        // a crossing
+        {0, 4, {{0, 1}, {3, 4}, {0, 7}}, {{0, 0}, {4, 4}, {0, 8}}},                          // nothing west
+        {11, 12, {{12, 12}, {8, 12}}, {{7, 12}}}};                                           // stops at the edge
+    // clang-format on
+    for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.bombX) + "," + std::to_string(c.bombY));
         clearWorms();
         int slot = 0;
@@ -138,8 +98,7 @@ TEST_F(Bombs, FlamesRunThreeCellsAlongOpenStreetsOnly) {
         layAt(c.bombX, c.bombY);
         putPlayer(12, 0);
         shift();
-        for (int i = 0; i < firstSpared; ++i) EXPECT_FALSE(wormAlive(i)) << "slot " << i;
-        for (int i = firstSpared; i < slot; ++i) EXPECT_TRUE(wormAlive(i)) << "slot " << i;
+        for (int i = 0; i < slot; ++i) EXPECT_EQ(wormAlive(i), i >= firstSpared) << "slot " << i;
     }
 }
 
@@ -147,13 +106,12 @@ TEST_F(Bombs, PlayerOnHisOwnBombIsReachedOncePerOpenDirection) {
     putWorm(0, 3, 12, 0);
     f().MonstruosPorEntrar = 1;
     layAt(6, 12);
-    s.p.log.clear();
     shift();
-    const auto t = texts();
-    ASSERT_FALSE(t.empty());
+    const auto t = texts("Label2");
+    ASSERT_GE(t.size(), 2u);
     EXPECT_EQ(t[0], "¡Has muerto! ");
     EXPECT_EQ(t[1], "¡Has muerto! ¡Has muerto! ");
-    EXPECT_EQ(soundsOf("snd09.wav"), 2);
+    EXPECT_EQ(soundsOf(sounds(), "snd09.wav"), 2);
     EXPECT_TRUE(k().TMRMuerto.enabled());
     EXPECT_EQ(k().WMPAux.volume(), -60);
     EXPECT_FALSE(wormAlive(0));
@@ -165,34 +123,28 @@ TEST_F(Bombs, TwoBombsOnOneCellChainAtRadiusZero) {
     layAt(6, 12);
     layAt(6, 12);
     putPlayer(12, 0);
-    s.p.log.clear();
+    const std::size_t m = mark();
     shift();
-    EXPECT_EQ(f().Bombas[0].Activa, FALSO);
-    EXPECT_EQ(f().Bombas[1].Activa, FALSO);
-    EXPECT_EQ(soundsOf("snd08.wav"), 2);
+    EXPECT_EQ(std::tie(f().Bombas[0].Activa, f().Bombas[1].Activa), std::make_tuple(FALSO, FALSO));
+    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), "snd08.wav"), 2);
     EXPECT_NE(status().find(" Cadena de bombas!"), std::string::npos);
     for (Entero p : f().PilaBombas) EXPECT_EQ(p, -1);
 }
 
 TEST_F(Bombs, KillCountsEndTheExplosionText) {
     f().MonstruosPorEntrar = 1;
-    putWorm(0, 4, 11, 0);
-    layAt(4, 12);
-    putPlayer(12, 0);
-    shift();
-    EXPECT_EQ(status(), "Monstruo eliminado ");
-    putWorm(0, 4, 11, 0);
-    putWorm(1, 5, 12, 0);
-    putWorm(2, 2, 12, 0);
-    layAt(4, 12);
-    putPlayer(12, 0);
-    shift();
-    EXPECT_EQ(status(), "3 monstruos eliminados!");
-    key(tecla::BloqMayus);
-    layAt(4, 12);
-    putPlayer(12, 0);
-    shift();
-    EXPECT_EQ(status(), "");
+    const std::vector<std::vector<std::pair<int, int>>> worms = {
+        {{4, 11}}, {{4, 11}, {5, 12}, {2, 12}}, {}};
+    const char* said[] = {"Monstruo eliminado ", "3 monstruos eliminados!", ""};
+    for (std::size_t i = 0; i < worms.size(); ++i) {
+        int slot = 0;
+        for (auto [x, y] : worms[i]) putWorm(slot++, x, y, 0);
+        if (worms[i].empty()) key(tecla::BloqMayus);  // an explosion that kills none says nothing
+        layAt(4, 12);
+        putPlayer(12, 0);
+        shift();
+        EXPECT_EQ(status(), said[i]);
+    }
 }
 
 TEST_F(Bombs, LastWormClearsThePhaseAtOnceAndDropsTheRestOfTheExplosion) {
@@ -200,7 +152,6 @@ TEST_F(Bombs, LastWormClearsThePhaseAtOnceAndDropsTheRestOfTheExplosion) {
     layAt(4, 4);  // further out: must not be set off
     layAt(4, 12);
     putPlayer(12, 0);
-    s.p.log.clear();
     shift();
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "Busca la salida para pasar a la siguiente");
@@ -219,12 +170,12 @@ TEST_F(Bombs, AfterThePlayersDeathALiveBombTicksAndExplodesHarmlessly) {
     s.wait(800);  // the death: positions of every bomb cleared
     ASSERT_EQ(f().Bombas[0].X, -1);
     putWorm(0, 3, 12, 0);
-    s.p.log.clear();
+    const std::size_t m = mark();
     s.wait(3200);
-    EXPECT_EQ(soundsOf("snd07.wav"), 3);
-    EXPECT_EQ(soundsOf("snd08.wav"), 1);
+    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), "snd07.wav"), 3);
+    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), "snd08.wav"), 1);
     EXPECT_TRUE(wormAlive(0));
-    EXPECT_TRUE(texts().empty());
+    EXPECT_TRUE(texts("Label2", m).empty());
     EXPECT_EQ(f().PilaBombas[0], -1);
 }
 
@@ -237,16 +188,15 @@ TEST_F(Bombs, ChainThatEndsTheGameLeavesTheClosedWindowAlone) {
     layAt(4, 12);      // slot 1: chained by the outer flame, kills the last worm
     layAt(2, 12);      // slot 2: set off by Shift
     putPlayer(0, 12);  // would be reached by the outer flame after the chain
-    s.p.log.clear();
+    const std::size_t m = mark();
     shift();
-    const auto& all = events();
-    const auto closed = std::find_if(
-        all.begin(), all.end(), [](const SimEvent& e) { return e.kind == SimEvent::Kind::Close; });
-    ASSERT_NE(closed, all.end());
-    EXPECT_EQ(std::count_if(closed, all.end(),
-                            [](const SimEvent& e) { return e.kind == SimEvent::Kind::Text; }),
-              0);
-    EXPECT_EQ(soundsOf("snd09.wav"), 0);
+    const auto closed =
+        std::find_if(events().begin() + static_cast<long>(m), events().end(),
+                     [](const SimEvent& e) { return e.kind == SimEvent::Kind::Close; });
+    ASSERT_NE(closed, events().end());
+    EXPECT_TRUE(
+        since(static_cast<std::size_t>(closed - events().begin()), SimEvent::Kind::Text).empty());
+    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), "snd09.wav"), 0);
     EXPECT_EQ(f().JuegoTerminado, VERDADERO);
     EXPECT_FALSE(f().cargada());
     EXPECT_EQ(f().Bombas[0].Activa, VERDADERO);

@@ -5,60 +5,56 @@
 namespace gus::testing {
 namespace {
 
-int count(const Form1& f, Entero value, bool playingAreaOnly) {
-    int n = 0;
-    for (int x = kBordeMin; x <= kBordeMax; ++x) {
-        for (int y = kBordeMin; y <= kBordeMax; ++y) {
-            if (playingAreaOnly && !enZonaDeJuego(x, y)) continue;
-            n += f.Tablero(x, y) == value ? 1 : 0;
+TEST(StartUp, EveryDifficultyAndSeedStartsTheSameBoardWithOneWormOnTheRing) {
+    const int maxWorms[3] = {9, 9, 15}, acceleration[3] = {0, 35, 50};
+    for (Entero d = 0; d <= 2; ++d) {
+        for (std::int32_t seed = 1; seed <= 30; ++seed) {
+            SCOPED_TRACE(::testing::Message() << "difficulty " << d << ", seed " << seed);
+            auto s = nuevaSesion(d, seed);
+            const Form1& f = s->form;
+            ControlesForm1& k = s->form.controles();
+            int cells[4] = {};  // wall, free, (unused), worm
+            for (int x = kBordeMin; x <= kBordeMax; ++x)
+                for (int y = kBordeMin; y <= kBordeMax; ++y) ++cells[f.Tablero(x, y) + 1];
+            EXPECT_EQ(cells[0], 16 * 16 - 88);
+            EXPECT_EQ(cells[1], 87);
+            EXPECT_EQ(cells[3], 1);
+            EXPECT_EQ(f.Tablero(7, 11), CeldaPared);
+            EXPECT_EQ(f.Tablero(8, 11), CeldaLibre);
+            const RegistroMonstruo& m = f.Monstruos[0];
+            EXPECT_EQ(f.Tablero(m.X, m.Y), CeldaMonstruo);
+            EXPECT_TRUE(onRing(m.X, m.Y) && esVerdadero(m.Activo));
+            EXPECT_TRUE(m.Direccion >= 1 && m.Direccion <= 4) << m.Direccion;
+            for (int i = 1; i < kRanurasMonstruo; ++i)
+                EXPECT_FALSE(esVerdadero(f.Monstruos[i].Activo));
+            EXPECT_EQ(f.MonstruosEnTablero, 1);
+            EXPECT_EQ(f.MonstruosPorEntrar, 0);
+            EXPECT_EQ(k.TMRMonstruo.count(), 1);
+            EXPECT_EQ(k.TMRMonstruo[0].interval(), 3000);
+            EXPECT_TRUE(k.TMRMonstruo[0].enabled());
+            EXPECT_FALSE(k.TMRColocaMon.enabled());
+            EXPECT_EQ(f.Dificultad, d);
+            EXPECT_EQ(f.MaxMonstruos, maxWorms[d]);
+            EXPECT_EQ(f.AceleracionFase, acceleration[d]);
+            EXPECT_EQ(std::tie(f.Jugador.X, f.Jugador.Y, f.Jugador.Paso),
+                      std::make_tuple(7, 12, 1));
+            EXPECT_EQ(std::tie(f.Vidas, f.Fase, f.JuegoTerminado), std::make_tuple(5, 1, FALSO));
+            for (Entero p : f.PilaBombas) EXPECT_EQ(p, -1);
+            // Walls north, east, south, west: the east and west ones at the sides, the south one
+            // nearer and a little to the right.
+            const int balances[4] = {0, 3000, 200, -3000}, volumes[4] = {-600, -600, -300, -600};
+            for (int w = 0; w < 4; ++w) {
+                EXPECT_EQ(k.Wmp1[w]->balance(), balances[w]);
+                EXPECT_EQ(k.Wmp1[w]->volume(), volumes[w]);
+            }
+            EXPECT_EQ(f.RutaSonidos, soundFolder(s->p.folder));
+            EXPECT_EQ(f.SonidosJugador[0], f.RutaSonidos + "snd01.wav");
+            EXPECT_EQ(f.SonidosJugador[1], f.RutaSonidos + "snd02.wav");
         }
     }
-    return n;
 }
 
-bool onCentralRing(int x, int y) {
-    return x >= 4 && x <= 8 && y >= 4 && y <= 8 && (x == 4 || x == 8 || y == 4 || y == 8);
-}
-
-using StartUp = GameTest;
-
-TEST_F(StartUp, BoardHas88StreetCellsOneHoldingTheFirstWormOnTheCentralRing) {
-    EXPECT_EQ(count(f(), CeldaLibre, true), 87);
-    EXPECT_EQ(count(f(), CeldaMonstruo, true), 1);
-    EXPECT_EQ(count(f(), CeldaPared, false), 16 * 16 - 88);
-    EXPECT_EQ(f().Tablero(7, 12), CeldaLibre);
-    EXPECT_EQ(f().Tablero(7, 11), CeldaPared);
-    EXPECT_EQ(f().Tablero(6, 11), CeldaPared);
-    EXPECT_EQ(f().Tablero(8, 11), CeldaLibre);
-    const RegistroMonstruo& m = f().Monstruos[0];
-    EXPECT_TRUE(onCentralRing(m.X, m.Y));
-    EXPECT_EQ(f().Tablero(m.X, m.Y), CeldaMonstruo);
-    EXPECT_GE(m.Direccion, 1);
-    EXPECT_LE(m.Direccion, 4);
-    EXPECT_EQ(f().MonstruosEnTablero, 1);
-    EXPECT_EQ(f().MonstruosPorEntrar, 0);
-    EXPECT_TRUE(k().TMRMonstruo[0].enabled());
-    EXPECT_EQ(k().TMRMonstruo[0].interval(), 3000);
-    EXPECT_FALSE(k().TMRColocaMon.enabled());
-}
-
-TEST_F(StartUp, PlayerLivesPhaseAndWallChannels) {
-    EXPECT_EQ(f().Jugador.X, 7);
-    EXPECT_EQ(f().Jugador.Y, 12);
-    EXPECT_EQ(f().Jugador.Paso, 1);
-    EXPECT_EQ(f().Vidas, 5);
-    EXPECT_EQ(f().Fase, 1);
-    EXPECT_EQ(f().JuegoTerminado, FALSO);
-    EXPECT_EQ(k().Wmp1[0]->balance(), 0);
-    EXPECT_EQ(k().Wmp1[0]->volume(), -600);
-    EXPECT_EQ(k().Wmp1[1]->balance(), 3000);
-    EXPECT_EQ(k().Wmp1[2]->balance(), 200);
-    EXPECT_EQ(k().Wmp1[2]->volume(), -300);
-    EXPECT_EQ(k().Wmp1[3]->balance(), -3000);
-    for (Entero p : f().PilaBombas) EXPECT_EQ(p, -1);
-}
-
-TEST(StartUpSeed, SeedIsHourMinuteSecondPlusOneMultiplied) {
+TEST(StartUp, SeedIsHourMinuteSecondPlusOneMultiplied) {
     struct Case {
         TimeOfDay t;
         std::int32_t seed;
@@ -68,78 +64,48 @@ TEST(StartUpSeed, SeedIsHourMinuteSecondPlusOneMultiplied) {
         SimSession s;
         s.p.clock.setStart(c.t);
         s.load();
-        ASSERT_TRUE(s.p.random.lastSeed().has_value());
-        EXPECT_EQ(*s.p.random.lastSeed(), c.seed);
+        EXPECT_EQ(s.p.random.lastSeed(), c.seed);
     }
 }
 
-TEST(StartUpDifficulty, TableOfMaxWormsAndAcceleration) {
-    const int maxWorms[3] = {9, 9, 15};
-    const int acceleration[3] = {0, 35, 50};
-    for (int d = 0; d < 3; ++d) {
-        SimSession s;
-        s.dificultad = static_cast<Entero>(d);
-        s.load();
-        EXPECT_EQ(s.form.Dificultad, d);
-        EXPECT_EQ(s.form.MaxMonstruos, maxWorms[d]);
-        EXPECT_EQ(s.form.AceleracionFase, acceleration[d]);
-    }
-}
-
-TEST(SoundFolder, ExactlyOneSeparatorBeforeTheFileName) {
+TEST(StartUp, ExactlyOneSeparatorBeforeTheSoundFileName) {
     EXPECT_EQ(soundPath({"C:\\", '\\'}, "snd05.wav"), "C:\\snd05.wav");
     EXPECT_EQ(soundPath({"C:\\Juegos", '\\'}, "snd05.wav"), "C:\\Juegos\\snd05.wav");
-    EXPECT_EQ(soundPath({"/", '/'}, "snd05.wav"), "/snd05.wav");
-    EXPECT_EQ(soundPath({"/opt/Mis Juegos/ñandú", '/'}, "snd05.wav"),
-              "/opt/Mis Juegos/ñandú/snd05.wav");
+    EXPECT_EQ(soundPath({"/opt/Mis Juegos/ñandú", '/'}, "a.wav"), "/opt/Mis Juegos/ñandú/a.wav");
 }
 
-TEST_F(StartUp, RoutesEverySoundThroughTheProgramFolder) {
-    EXPECT_EQ(f().RutaSonidos, soundFolder(s.p.folder));
-    EXPECT_EQ(f().SonidosJugador[0], f().RutaSonidos + "snd01.wav");
-    EXPECT_EQ(f().SonidosJugador[1], f().RutaSonidos + "snd02.wav");
-}
-
-// A new game in the same window after a lost one starts clean: no stray worm or exit on the
-// board, no beacon, no timer of the old game, every bomb slot free.
-TEST_F(StartUp, NewGameAfterLostGameStartsClean) {
+// A new game in the same window after a lost one: no stray worm or exit, no beacon, no timer
+// or bomb of the old game.
+TEST_F(GameTest, NewGameAfterALostGameStartsClean) {
     putWorm(1, 0, 0, 2);
     f().Tablero(7, 13) = CeldaSalida;
     k().WMPSalida.setFileName(f().RutaSonidos + "snd10.wav");
     k().TMRSalida.setEnabled(true);
     key(tecla::Espacio);
-    ASSERT_EQ(f().Bombas[0].Activa, VERDADERO);
     f().Vidas = 1;
     s.p.rawDialogs.queueAnswer(Answer::Yes);
     k().TMRMuerto.setEnabled(true);
     s.wait(800);
-    EXPECT_EQ(f().Vidas, 5);
-    EXPECT_EQ(f().Fase, 1);
-    EXPECT_EQ(count(f(), CeldaMonstruo, false), 1);
-    EXPECT_EQ(count(f(), CeldaSalida, false), 0);
-    EXPECT_FALSE(k().TMRSalida.enabled());
-    EXPECT_FALSE(k().TMRBomba[0].enabled());
-    EXPECT_FALSE(k().TMRMuerto.enabled());
+    EXPECT_EQ(std::tie(f().Vidas, f().Fase), std::make_tuple(5, 1));
+    EXPECT_EQ(count(CeldaMonstruo), 1);
+    EXPECT_EQ(count(CeldaSalida), 0);
+    EXPECT_FALSE(k().TMRSalida.enabled() || k().TMRBomba[0].enabled() || k().TMRMuerto.enabled());
     for (const RegistroBomba& b : f().Bombas) EXPECT_EQ(b.Activa, FALSO);
-    s.p.log.clear();
+    const std::size_t m = mark();
     s.wait(10000);
-    for (const SimEvent& e : sounds()) {
+    for (const SimEvent& e : since(m, SimEvent::Kind::Sound)) {
         EXPECT_NE(e.file, "snd10.wav");
         EXPECT_NE(e.file, "snd08.wav");
     }
 }
 
-TEST(Reload, WindowLoadedAgainKeepsVariablesStartUpDoesNotSet) {
-    SimSession s;
-    s.load();
-    s.form.SalidaX = 13;
-    s.form.SalidaY = 7;
+TEST_F(GameTest, WindowLoadedAgainKeepsTheVariablesStartUpDoesNotSet) {
+    f().SalidaX = 13;
     s.unload();
-    EXPECT_FALSE(s.form.cargada());
+    EXPECT_FALSE(f().cargada());
     s.load();
-    EXPECT_EQ(s.form.SalidaX, 13);
-    EXPECT_EQ(s.form.SalidaY, 7);
-    EXPECT_EQ(s.form.controles().TMRMonstruo.count(), 1);
+    EXPECT_EQ(f().SalidaX, 13);
+    EXPECT_EQ(k().TMRMonstruo.count(), 1);
 }
 
 }  // namespace

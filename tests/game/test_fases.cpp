@@ -1,132 +1,98 @@
 // Phases: clearing, the exit and its beacon, passing through, deaths, the end of the game.
-#include <algorithm>
-
 #include "game_fixture.h"
 
 namespace gus::testing {
 namespace {
 
-class Phases : public GameTest {
+class Phases : public EmptyBoard {
   protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        clearWorms();
-    }
     // Kills the last worm with a bomb; `draw` chooses the exit (0 north, .25 east, .5 south,
     // .75 west).
-    void clearPhase(double draw, int playerX = 12, int playerY = 0) {
+    void clearPhase(double draw) {
         clearWorms();
         f().MonstruosPorEntrar = 0;
         k().TMRColocaMon.setEnabled(false);
         putWorm(0, 4, 11, 0);
-        putPlayer(4, 12);
-        key(tecla::Espacio);
-        putPlayer(playerX, playerY);
+        layAt(4, 12);
+        putPlayer(12, 0);
         s.p.random.force(draw);
-        key(tecla::Mayusculas, tecla::BitShift);
+        shift();
+    }
+    void expectBeacon(std::size_t from, int balance, int volume) {
+        const auto beacon = since(from, SimEvent::Kind::Sound, "WMPSalida");
+        ASSERT_EQ(beacon.size(), 1u);
+        EXPECT_EQ(std::tie(beacon[0].file, beacon[0].balance, beacon[0].volume),
+                  std::make_tuple(std::string("snd10.wav"), balance, volume));
     }
 };
 
-TEST_F(Phases, ClearingPhaseThreeOpensTheExitAndTheBeaconCalls) {
+TEST_F(Phases, ClearingAPhaseOpensTheExitWhoseBeaconCallsFromThereEveryOneAndAHalfSeconds) {
     f().Fase = 3;
-    s.p.log.clear();
     clearPhase(0.5);
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].title, "¡Fase 3 superada!");
     EXPECT_EQ(boxes()[0].text, "Busca la salida para pasar a la siguiente");
     EXPECT_EQ(boxes()[0].buttons, Buttons::Ok);
-    EXPECT_EQ(f().SalidaX, 7);
-    EXPECT_EQ(f().SalidaY, 13);
+    EXPECT_EQ(std::tie(f().SalidaX, f().SalidaY), std::make_tuple(7, 13));
     EXPECT_EQ(f().Tablero(7, 13), CeldaSalida);
     putPlayer(7, 12);
-    s.p.log.clear();
+    std::size_t m = mark();
     s.wait(1499);
-    EXPECT_TRUE(soundsOn("WMPSalida").empty());
+    EXPECT_TRUE(sounds("WMPSalida").empty());
     s.wait(1);
-    ASSERT_EQ(soundsOn("WMPSalida").size(), 1u);
-    EXPECT_EQ(soundsOn("WMPSalida")[0].file, "snd10.wav");
-    EXPECT_EQ(soundsOn("WMPSalida")[0].balance, 0);
-    EXPECT_EQ(soundsOn("WMPSalida")[0].volume, -300);
-    s.wait(1500);
-    EXPECT_EQ(soundsOn("WMPSalida").size(), 2u);
-}
-
-TEST_F(Phases, BeaconIsPlacedFromWhereTheExitLies) {
+    expectBeacon(m, 0, -300);
     clearPhase(0.25);  // east: (13, 7)
     putPlayer(0, 0);
-    s.p.log.clear();
+    m = mark();
     s.wait(1500);
-    ASSERT_EQ(soundsOn("WMPSalida").size(), 1u);
-    EXPECT_EQ(soundsOn("WMPSalida")[0].balance, 6500);
-    EXPECT_EQ(soundsOn("WMPSalida")[0].volume, -4429);
+    expectBeacon(m, 6500, -4429);
     putPlayer(7, 12);
+    m = mark();
     s.wait(1500);
-    EXPECT_EQ(soundsOn("WMPSalida")[1].balance, 3000);
-    EXPECT_EQ(soundsOn("WMPSalida")[1].volume, -2343);
+    expectBeacon(m, 3000, -2343);
 }
 
-struct ExitCase {
-    double draw;
-    int approachX, approachY;
-    Entero arrow;
-    int arriveX, arriveY;
-    int balance, volume;
-};
-
 TEST_F(Phases, EachExitLeadsToTheOppositeEdgeWithTheDoorHeardFromThatSide) {
-    const ExitCase cases[] = {
-        {0.0, 7, 0, tecla::Arriba, 7, 12, 0, 0},
-        {0.25, 12, 7, tecla::Derecha, 0, 7, -3000, -500},
-        {0.5, 7, 12, tecla::Abajo, 7, 0, 0, -1000},
-        {0.75, 0, 7, tecla::Izquierda, 12, 7, 3000, -500},
+    struct Case {
+        double draw;
+        int approachX, approachY;
+        Entero arrow;
+        int arriveX, arriveY, balance, volume;
     };
-    for (const ExitCase& c : cases) {
+    // clang-format off
+    const Case cases[] = {{0.0, 7, 0, tecla::Arriba, 7, 12, 0, 0}, {0.25, 12, 7, tecla::Derecha, 0, 7, -3000, -500},
+                          {0.5, 7, 12, tecla::Abajo, 7, 0, 0, -1000}, {0.75, 0, 7, tecla::Izquierda, 12, 7, 3000, -500}};
+    // clang-format on
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.draw);
-        clearWorms();
         const Entero fase = f().Fase;
         clearPhase(c.draw);
         putPlayer(c.approachX, c.approachY);
-        s.p.log.clear();
+        const std::size_t m = mark();
         key(c.arrow);
-        EXPECT_EQ(f().Jugador.X, c.arriveX);
-        EXPECT_EQ(f().Jugador.Y, c.arriveY);
+        expectPlayerAt(c.arriveX, c.arriveY);
         EXPECT_EQ(f().Fase, fase + 1);
-        ASSERT_EQ(boxes().size(), 1u);
-        EXPECT_EQ(boxes()[0].text, "Pulsa  para empezar");
-        EXPECT_EQ(boxes()[0].title, "Fase " + std::to_string(fase + 1));
-        ASSERT_EQ(soundsOn("WMPAux").size(), 1u);
-        EXPECT_EQ(soundsOn("WMPAux")[0].file, "snd11.wav");
-        EXPECT_EQ(soundsOn("WMPAux")[0].balance, c.balance);
-        EXPECT_EQ(soundsOn("WMPAux")[0].volume, c.volume);
-        EXPECT_TRUE(eventsOf(SimEvent::Kind::Text).empty());  // not even Label1
+        const auto box = since(m, SimEvent::Kind::Box);
+        ASSERT_EQ(box.size(), 1u);
+        EXPECT_EQ(box[0].text, "Pulsa  para empezar");
+        EXPECT_EQ(box[0].title, "Fase " + std::to_string(fase + 1));
+        const auto door = since(m, SimEvent::Kind::Sound);
+        ASSERT_EQ(door.size(), 1u);
+        EXPECT_EQ(
+            std::tie(door[0].channel, door[0].file, door[0].balance, door[0].volume),
+            std::make_tuple(std::string("WMPAux"), std::string("snd11.wav"), c.balance, c.volume));
+        EXPECT_TRUE(since(m, SimEvent::Kind::Text).empty());  // not even Label1
         EXPECT_FALSE(k().TMRSalida.enabled());
+        // The next phase lets as many worms in as its number.
+        EXPECT_EQ(std::tie(f().MonstruosEnTablero, f().MonstruosPorEntrar),
+                  std::make_tuple(0, fase + 1));
+        EXPECT_TRUE(k().TMRColocaMon.enabled());
         // The exit is a wall again: stepping back is refused.
-        s.p.log.clear();
-        const Entero back = c.arrow;
         putPlayer(c.approachX, c.approachY);
-        key(back);
-        EXPECT_EQ(beeps(), 1);
-        EXPECT_EQ(f().Jugador.X, c.approachX);
-        EXPECT_EQ(f().Jugador.Y, c.approachY);
+        key(c.arrow);
+        EXPECT_EQ(beeps(m), 1);
+        expectPlayerAt(c.approachX, c.approachY);
     }
-}
-
-TEST_F(Phases, NextPhaseLetsItsWormsInThreeSecondsApart) {
-    f().Fase = 3;
-    clearPhase(0.5);
-    putPlayer(7, 12);
-    key(tecla::Abajo);
-    ASSERT_EQ(f().Fase, 4);
-    EXPECT_EQ(f().MonstruosPorEntrar, 4);
-    EXPECT_EQ(f().MonstruosEnTablero, 0);
-    s.wait(2999);
-    EXPECT_EQ(f().MonstruosEnTablero, 0);
-    s.wait(1);
-    EXPECT_EQ(f().MonstruosEnTablero, 1);
-    s.wait(9000);
-    EXPECT_EQ(f().MonstruosEnTablero + 0, 4 - f().MonstruosPorEntrar);
-    EXPECT_EQ(f().MonstruosPorEntrar, 0);
-    EXPECT_FALSE(k().TMRColocaMon.enabled());
 }
 
 TEST_F(Phases, DeathWithLivesLeftRestartsThePhaseAndKeepsTheExit) {
@@ -142,20 +108,18 @@ TEST_F(Phases, DeathWithLivesLeftRestartsThePhaseAndKeepsTheExit) {
     s.wait(400);
     EXPECT_EQ(f().Vidas, 4);
     EXPECT_EQ(status(), "");
-    EXPECT_EQ(f().Jugador.X, 7);
-    EXPECT_EQ(f().Jugador.Y, 12);
-    EXPECT_EQ(f().MonstruosEnTablero, 0);
-    EXPECT_EQ(f().MonstruosPorEntrar, 3);
+    expectPlayerAt(7, 12);
+    EXPECT_EQ(std::tie(f().MonstruosEnTablero, f().MonstruosPorEntrar), std::make_tuple(0, 3));
     for (const RegistroMonstruo& m : f().Monstruos) EXPECT_EQ(m.Activo, FALSO);
     EXPECT_EQ(f().Tablero(4, 4), CeldaLibre);
     EXPECT_EQ(f().Tablero(7, 13), CeldaSalida);
     EXPECT_TRUE(k().TMRSalida.enabled());
-    EXPECT_FALSE(k().TMRMuerto.enabled());
+    EXPECT_FALSE(k().TMRMuerto.enabled() || k().TMRMonstruo[0].enabled() ||
+                 k().TMRMonstruo[1].enabled());
     s.wait(3000);
     EXPECT_EQ(f().MonstruosEnTablero, 1);
     s.wait(6000);
-    EXPECT_EQ(f().MonstruosEnTablero, 3);
-    EXPECT_EQ(f().Vidas, 4);
+    EXPECT_EQ(std::tie(f().MonstruosEnTablero, f().Vidas), std::make_tuple(3, 4));
 }
 
 TEST_F(Phases, LastLifeAsksAndYesStartsANewGameInTheSameWindow) {
@@ -163,61 +127,58 @@ TEST_F(Phases, LastLifeAsksAndYesStartsANewGameInTheSameWindow) {
     f().Fase = 7;
     s.p.rawDialogs.queueAnswer(Answer::Yes);
     k().TMRMuerto.setEnabled(true);
-    s.p.log.clear();
     s.wait(800);
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "La partida ha terminado, ¿Deseas volver a jugar? ");
     EXPECT_EQ(boxes()[0].title, "GUSANICIDA");
     EXPECT_EQ(boxes()[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(f().Vidas, 5);
-    EXPECT_EQ(f().Fase, 1);
-    EXPECT_EQ(f().MonstruosEnTablero, 1);
+    EXPECT_EQ(std::tie(f().Vidas, f().Fase, f().MonstruosEnTablero), std::make_tuple(5, 1, 1));
     EXPECT_TRUE(f().cargada());
 }
 
-TEST_F(Phases, LastLifeAndNoClosesTheWindowForGood) {
+TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStopped) {
     putWorm(0, 4, 4, 1);
+    layAt(12, 0);
     f().Vidas = 1;
+    f().MonstruosPorEntrar = 2;
+    k().TMRColocaMon.setEnabled(true);
+    k().TMRSalida.setEnabled(true);
     k().TMRMuerto.setEnabled(true);
-    s.p.log.clear();
     s.wait(800);
     EXPECT_EQ(f().JuegoTerminado, VERDADERO);
     EXPECT_FALSE(f().cargada());
-    EXPECT_EQ(eventsOf(SimEvent::Kind::Close).size(), 1u);
-    s.p.log.clear();
+    EXPECT_EQ(since(0, SimEvent::Kind::Close).size(), 1u);
+    EXPECT_EQ(s.p.scheduler.nextDue(), std::nullopt);
+    const std::size_t m = mark();
     s.wait(60000);
     key(tecla::V);
-    EXPECT_TRUE(events().empty());  // no timer fires into the closed window, no key reaches it
-    EXPECT_EQ(s.p.scheduler.nextDue(), std::nullopt);
+    EXPECT_EQ(mark(), m);  // no timer fires into the closed window, no key reaches it
 }
 
 TEST_F(Phases, ClearingPhase25EndsTheGameWithTheFinalDialog) {
     f().Fase = 25;
-    s.p.log.clear();
     clearPhase(0.5);
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "¡Has terminado el juego!");
     EXPECT_EQ(boxes()[0].title, "Fase superada");
-    const auto dialogs = eventsOf(SimEvent::Kind::Dialog);
+    const auto dialogs = since(0, SimEvent::Kind::Dialog);
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].window, "Dialog2");
-    EXPECT_EQ(eventsOf(SimEvent::Kind::Close).size(), 1u);
-    EXPECT_EQ(f().Tablero(7, 13), CeldaPared);  // no exit placed
+    EXPECT_EQ(since(0, SimEvent::Kind::Close).size(), 1u);
+    EXPECT_EQ(count(CeldaSalida), 0);
     EXPECT_EQ(f().JuegoTerminado, VERDADERO);
 }
 
 TEST_F(Phases, DeathByTheFlameThatClearedThePhaseKeepsTheExitOpen) {
     putWorm(0, 4, 11, 0);
-    putPlayer(4, 12);  // on his own bomb: the flame reaches him before the worm
-    key(tecla::Espacio);
+    layAt(4, 12);  // on his own bomb: the flame reaches him before the worm
     s.p.random.force(0.0);
-    key(tecla::Mayusculas, tecla::BitShift);
+    shift();
     EXPECT_EQ(boxes().size(), 1u);
     EXPECT_TRUE(k().TMRMuerto.enabled());
     s.wait(800);
     EXPECT_EQ(f().Vidas, 4);
-    EXPECT_EQ(f().Jugador.X, 7);
-    EXPECT_EQ(f().Jugador.Y, 12);
+    expectPlayerAt(7, 12);
     EXPECT_EQ(f().Tablero(7, -1), CeldaSalida);
     EXPECT_TRUE(k().TMRSalida.enabled());
 }
@@ -225,32 +186,25 @@ TEST_F(Phases, DeathByTheFlameThatClearedThePhaseKeepsTheExitOpen) {
 // While a box is open the game's timers stand still and resume with the time they had left.
 TEST_F(Phases, NoTimerFiresWhileABoxIsOpen) {
     putWorm(1, 0, 0, 3);
-    putPlayer(12, 12);
-    key(tecla::Espacio);  // a second bomb, ticking during the box
+    layAt(12, 12);  // a second bomb, ticking during the box
     s.wait(500);
-    std::vector<SimEvent> duringBox;
+    std::size_t duringBox = 1;
     s.p.rawDialogs.setOnBox([&] {
-        const std::size_t before = events().size();
+        const std::size_t before = mark();
         s.p.scheduler.advanceTo(s.p.scheduler.now() + 10000);
-        duringBox.assign(events().begin() + static_cast<long>(before), events().end());
+        duringBox = mark() - before;
     });
-    f().MonstruosEnTablero = 0;  // the next kill clears the phase
-    putWorm(0, 4, 11, 0);
-    f().MonstruosEnTablero = 1;
-    f().Monstruos[1].Activo = FALSO;
-    f().Monstruos[1].X = -1;
-    f().Monstruos[1].Y = -1;
-    putPlayer(4, 12);
-    key(tecla::Espacio);
+    freeWormSlot(1);
+    putWorm(0, 4, 11, 0);  // the next kill clears the phase
+    layAt(4, 12);
     putPlayer(0, 4);
-    key(tecla::Mayusculas, tecla::BitShift);
+    shift();
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(duringBox.empty());
+    EXPECT_EQ(duringBox, 0u);
     EXPECT_EQ(s.p.scheduler.now(), 500);
-    s.p.log.clear();
+    const std::size_t m = mark();
     s.wait(500);  // the first bomb's first tick, 1000 ms after it was laid
-    ASSERT_EQ(sounds().size(), 1u);
-    EXPECT_EQ(sounds()[0].file, "snd07.wav");
+    EXPECT_EQ(heard(m), std::vector<std::string>{"WMPBomba(0) snd07.wav"});
 }
 
 }  // namespace

@@ -1,140 +1,95 @@
 // Where the worms are heard: their steps and deaths placed from their cells, and re-placing.
-#include <string>
-#include <vector>
-
 #include "game_fixture.h"
-#include "sound/placement.h"
 
 namespace gus::testing {
 namespace {
 
-constexpr Entero kTeclaSinOrden = 66;  // 'B': runs only the tail of the key handler
+using WormSound = EmptyBoard;
 
-class WormSound : public GameTest {
-  protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        clearWorms();
-    }
-    void freeSlot(int slot) { freeWormSlot(slot); }
-};
-
-struct StepPlacement {
-    const char* name;
-    int playerX, playerY;
-    int fromX, fromY, dir;  // the worm's move: from a street cell, straight on
-    int balance, volume;
-};
-
+// No board position gives exactly half a unit: K x d is a whole number when d is, and d is
+// otherwise irrational. Rounding is checked on both sides of one half (424.26, 670.82, 848.53).
 TEST_F(WormSound, StepIsPlacedFromTheWormsNewCell) {
-    const std::vector<StepPlacement> cases = {
-        {"3 columns east, 4 rows north", 1, 4, 3, 0, 2, 1500, -1500},
-        {"1 column west, 1 row south", 5, 4, 4, 6, 1, -500, -424},
-        {"1 column east, 2 rows north: rounds to nearest", 0, 2, 2, 0, 4, 500, -671},
-        {"same column, 1 row south", 0, 0, 0, 2, 1, 0, -300},
-        {"same column, 11 rows south", 0, 0, 0, 10, 3, 0, -3300},
-        {"same column, 12 rows north", 8, 12, 8, 1, 1, 0, -3600},
-        {"12 columns east, same row", 0, 12, 11, 12, 2, 6000, -3600},
-        {"opposite corner", 12, 12, 1, 0, 4, -6000, -5091},
-        {"onto the player's cell", 6, 12, 5, 12, 2, 0, 0},
-    };
-    for (const StepPlacement& c : cases) {
-        SCOPED_TRACE(c.name);
+    // clang-format off
+    const int cases[][7] = {  // player x, y; worm from x, y, heading (straight on); balance, volume
+        {1, 4, 3, 0, 2, 1500, -1500}, {5, 4, 4, 6, 1, -500, -424}, {0, 2, 2, 0, 4, 500, -671},
+        {0, 0, 0, 2, 1, 0, -300}, {0, 0, 0, 10, 3, 0, -3300}, {8, 12, 8, 1, 1, 0, -3600},
+        {0, 12, 11, 12, 2, 6000, -3600}, {12, 12, 1, 0, 4, -6000, -5091}, {6, 12, 5, 12, 2, 0, 0}};
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c[2] << ", " << c[3] << " heading " << c[4]);
         clearWorms();
-        s.p.log.clear();
-        putPlayer(c.playerX, c.playerY);
-        putWorm(0, c.fromX, c.fromY, c.dir);
+        putPlayer(c[0], c[1]);
+        putWorm(0, c[2], c[3], c[4]);
         k().WMPMonstruo[0].setFileName(f().RutaSonidos + "snd06.wav");  // its last sound a death
+        const std::size_t m = mark();
         f().MueveMonstruo(0);
         s.p.endOfEvent();
-        const std::vector<SimEvent> heard = soundsOn("WMPMonstruo(0)");
+        const auto heard = since(m, SimEvent::Kind::Sound, "WMPMonstruo(0)");
         ASSERT_EQ(heard.size(), 1u);
-        EXPECT_EQ(heard[0].file, "snd18.wav");
-        EXPECT_EQ(heard[0].balance, c.balance);
-        EXPECT_EQ(heard[0].volume, c.volume);
+        EXPECT_EQ(std::tie(heard[0].file, heard[0].balance, heard[0].volume),
+                  std::make_tuple(std::string("snd18.wav"), c[5], c[6]));
     }
 }
-
-struct DeathPlacement {
-    const char* name;
-    int slot;
-    int playerX, playerY;
-    int wormX, wormY;
-    int balance, volume;
-};
 
 TEST_F(WormSound, DeathCarriesFartherAndBeeps) {
-    const std::vector<DeathPlacement> cases = {
-        {"2 columns west in his row", 0, 7, 12, 5, 12, -1000, -100},
-        {"opposite corner", 0, 12, 12, 0, 0, -6000, -849},
-        {"3 columns east, 4 rows north", 2, 1, 4, 4, 0, 1500, -250},
-        {"on the player's cell", 1, 4, 4, 4, 4, 0, 0},
-    };
-    for (const DeathPlacement& c : cases) {
-        SCOPED_TRACE(c.name);
+    // clang-format off
+    const int cases[][7] = {  // slot; player x, y; worm x, y; balance, volume
+        {0, 7, 12, 5, 12, -1000, -100}, {0, 12, 12, 0, 0, -6000, -849}, {2, 1, 4, 4, 0, 1500, -250}, {1, 4, 4, 4, 4, 0, 0}};
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c[3] << ", " << c[4]);
         clearWorms();
-        s.p.log.clear();
-        putPlayer(c.playerX, c.playerY);
-        putWorm(c.slot, c.wormX, c.wormY, 1);
-        f().SuenaMuerteMonstruo(static_cast<Entero>(c.slot));
+        putPlayer(c[1], c[2]);
+        putWorm(c[0], c[3], c[4], 1);
+        const std::size_t m = mark();
+        f().SuenaMuerteMonstruo(static_cast<Entero>(c[0]));
         s.p.endOfEvent();
-        const std::vector<SimEvent> heard = soundsOn("WMPMonstruo(" + std::to_string(c.slot) + ")");
-        ASSERT_EQ(heard.size(), 1u);
-        EXPECT_EQ(heard[0].file, "snd06.wav");
-        EXPECT_EQ(heard[0].balance, c.balance);
-        EXPECT_EQ(heard[0].volume, c.volume);
-        EXPECT_EQ(beeps(), 1);
+        const auto e = since(m, SimEvent::Kind::Sound);
+        ASSERT_EQ(heard(m),
+                  std::vector<std::string>{"WMPMonstruo(" + std::to_string(c[0]) + ") snd06.wav"});
+        EXPECT_EQ(std::tie(e[0].balance, e[0].volume), std::make_tuple(c[5], c[6]));
+        EXPECT_EQ(beeps(m), 1);
     }
 }
 
-TEST_F(WormSound, FlameKillIsHeardFromTheWormsCell) {
-    putWorm(0, 0, 10, 1);
-    putWorm(1, 12, 0, 3);  // another worm, so the phase goes on
-    for (int slot : {0, 1}) k().TMRMonstruo[slot].setEnabled(false);
-    putPlayer(0, 12);
-    key(tecla::Espacio);
-    putPlayer(12, 12);
-    s.p.log.clear();
-    s.wait(4000);  // the fuse runs out
-    const std::vector<SimEvent> heard = soundsOn("WMPMonstruo(0)");
-    ASSERT_EQ(heard.size(), 1u);
-    EXPECT_EQ(heard[0].file, "snd06.wav");
-    EXPECT_EQ(heard[0].balance, -6000);
-    EXPECT_EQ(heard[0].volume, -608);  // 50 x sqrt(148)
-    EXPECT_EQ(beeps(), 1);
-}
-
-// Shift kills inside a key, whose tail re-places every worm channel: the freed slot's death
-// sound, still playing, moves at once to the place of a slot without a position.
-// The key's tail re-places the worm channels; a dying worm's sound must stay where it died.
-TEST_F(WormSound, DeathSetOffByShiftStaysWhereTheWormDied) {
-    putWorm(0, 0, 10, 1);
-    putWorm(1, 12, 0, 3);
-    putPlayer(0, 12);
-    key(tecla::Espacio);
-    putPlayer(12, 12);
-    s.p.log.clear();
-    key(tecla::Mayusculas, tecla::BitShift);
-    ASSERT_EQ(soundsOn("WMPMonstruo(0)").size(), 1u);
-    EXPECT_EQ(soundsOn("WMPMonstruo(0)")[0].file, "snd06.wav");
-    EXPECT_TRUE(k().WMPMonstruo[0].playing());
-    EXPECT_EQ(k().WMPMonstruo[0].balance(), -6000);
-    EXPECT_EQ(k().WMPMonstruo[0].volume(), -608);
-    EXPECT_EQ(soundsOn("WMPMonstruo(0)")[0].volume, -608);
+// A kill by the fuse, and one by Shift inside a key whose tail re-places every worm channel: the
+// dying worm's sound stays where it died, 50 x sqrt(148) away.
+TEST_F(WormSound, FlameKillIsHeardFromTheWormsCellAndStaysThere) {
+    for (const bool byShift : {false, true}) {
+        SCOPED_TRACE(byShift);
+        clearWorms();
+        putWorm(0, 0, 10, 1);
+        putWorm(1, 12, 0, 3);  // another worm, so the phase goes on
+        for (int slot : {0, 1}) k().TMRMonstruo[slot].setEnabled(false);
+        layAt(0, 12);
+        putPlayer(12, 12);
+        const std::size_t m = mark();
+        if (byShift)
+            shift();
+        else
+            s.wait(4000);  // the fuse runs out
+        const auto heard = since(m, SimEvent::Kind::Sound, "WMPMonstruo(0)");
+        ASSERT_EQ(heard.size(), 1u);
+        EXPECT_EQ(std::tie(heard[0].file, heard[0].balance, heard[0].volume),
+                  std::make_tuple(std::string("snd06.wav"), -6000, -608));
+        EXPECT_EQ(beeps(m), 1);
+        EXPECT_TRUE(k().WMPMonstruo[0].playing());
+        EXPECT_EQ(std::make_pair(k().WMPMonstruo[0].balance(), k().WMPMonstruo[0].volume()),
+                  std::make_pair(-6000, -608));
+    }
 }
 
 TEST_F(WormSound, FreeSlotChannelsArePlacedFromNowhereAndStaySilent) {
     putWorm(0, 4, 4, 1);
     putWorm(1, 8, 8, 1);
     putWorm(2, 4, 8, 1);
-    freeSlot(1);
-    freeSlot(2);
+    freeWormSlot(1);
+    freeWormSlot(2);
     putPlayer(12, 12);
-    key(kTeclaSinOrden);
+    key(kSinOrden);
     for (int slot : {1, 2}) {
-        SCOPED_TRACE(slot);
-        EXPECT_EQ(k().WMPMonstruo[slot].balance(), -6500);
-        EXPECT_EQ(k().WMPMonstruo[slot].volume(), -5515);
+        EXPECT_EQ(std::make_pair(k().WMPMonstruo[slot].balance(), k().WMPMonstruo[slot].volume()),
+                  std::make_pair(-6500, -5515));
         EXPECT_FALSE(k().WMPMonstruo[slot].playing());
     }
     EXPECT_EQ(k().WMPMonstruo[0].balance(), -4000);
@@ -147,7 +102,6 @@ TEST_F(WormSound, PlayingStepFollowsThePlayerWithoutStartingAgain) {
     putPlayer(5, 12);
     f().MueveMonstruo(0);
     s.p.endOfEvent();
-    ASSERT_EQ(soundsOn("WMPMonstruo(0)").size(), 1u);
     const Channel& canal = k().WMPMonstruo[0];
     ASSERT_TRUE(canal.playing());
     EXPECT_EQ(canal.balance(), -500);
@@ -155,31 +109,7 @@ TEST_F(WormSound, PlayingStepFollowsThePlayerWithoutStartingAgain) {
     EXPECT_TRUE(canal.playing());
     EXPECT_EQ(canal.balance(), -1000) << "500 more to the left";
     EXPECT_EQ(canal.volume(), -3650);  // 300 x sqrt(148)
-    EXPECT_EQ(soundsOn("WMPMonstruo(0)").size(), 1u) << "not started again";
-}
-
-// No board position gives exactly half a unit: K x d is a whole number when d is, and d is
-// otherwise irrational. Rounding is therefore checked on both sides of one half.
-TEST(Placement, VolumeRoundsToTheNearestWholeNumber) {
-    struct Case {
-        int dx, dy, fallOff;
-        int volume;
-    };
-    const std::vector<Case> cases = {
-        {1, 1, 300, -424},   // 424.26: neither floor nor ceiling of the negative value
-        {1, 2, 300, -671},   // 670.82
-        {1, 1, 50, -71},     // 70.71
-        {3, 4, 300, -1500},  // exact
-        {12, 12, 50, -849},  // 848.53
-        {0, 0, 300, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.dx << ", " << c.dy << " K " << c.fallOff);
-        EXPECT_EQ(placementFor(c.dx, c.dy, 0, 0, c.fallOff).volume, c.volume);
-        EXPECT_EQ(placementFor(0, 0, c.dx, c.dy, c.fallOff).volume, c.volume);
-        EXPECT_EQ(placementFor(c.dx, c.dy, 0, 0, c.fallOff).balance, 500 * c.dx);
-        EXPECT_EQ(placementFor(0, 0, c.dx, c.dy, c.fallOff).balance, -500 * c.dx);
-    }
+    EXPECT_EQ(sounds("WMPMonstruo(0)").size(), 1u) << "not started again";
 }
 
 }  // namespace
