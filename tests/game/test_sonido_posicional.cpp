@@ -1,5 +1,6 @@
-// Where the worms are heard: their steps and deaths placed from their cells, and re-placing.
+// Where the worms are heard, placed from their cells; and every sound of the game coming to an end.
 #include "game_fixture.h"
+#include "sound/sound_path.h"
 
 namespace gus::testing {
 namespace {
@@ -110,6 +111,54 @@ TEST_F(WormSound, PlayingStepFollowsThePlayerWithoutStartingAgain) {
     EXPECT_EQ(canal.balance(), -1000) << "500 more to the left";
     EXPECT_EQ(canal.volume(), -3650);  // 300 x sqrt(148)
     EXPECT_EQ(sounds("WMPMonstruo(0)").size(), 1u) << "not started again";
+}
+
+// Only the menu's music loops: every sound of the game plays once and ends.
+TEST_F(WormSound, EverySoundOfTheGameEnds) {
+    putWorm(0, 0, 8, 3);
+    key(tecla::Izquierda);  // the walls' step
+    layAt(0, 12);           // ticks, explosion, a worm's step and death, the flame on the player
+    putWorm(1, 5, 12, 4);   // a worm that steps onto the player
+    s.wait(4000);
+    f().Tablero(7, 13) = CeldaSalida;
+    k().WMPSalida.setFileName(f().RutaSonidos + "snd10.wav");
+    k().TMRSalida.setEnabled(true);
+    putPlayer(7, 12);
+    s.wait(1500);      // the beacon
+    f().PasaDeFase();  // the door
+    s.p.endOfEvent();
+    ASSERT_GE(sounds().size(), 10u);
+    std::vector<const Channel*> all = {&k().WMPSalida, &k().WMPAux};
+    for (auto& w : k().Wmp1) all.push_back(w.get());
+    for (int i = 0; i < k().WMPMonstruo.count(); ++i) all.push_back(&k().WMPMonstruo[i]);
+    for (int i = 0; i < k().WMPBomba.count(); ++i) all.push_back(&k().WMPBomba[i]);
+    EXPECT_TRUE(k().WMPAux.playing());
+    k().TMRColocaMon.setEnabled(false);
+    s.wait(60000);
+    for (const Channel* c : all) EXPECT_FALSE(c->playing()) << c->name();
+}
+
+TEST(Channel, WithoutAFileOrOnceClosedItStaysSilentAndKeepsItsSettings) {
+    SimPlatform p;
+    const std::string tick = soundFolder(p.folder) + "snd07.wav";
+    Channel idle(p.audio, "idle", {true, 1, -600, 0});
+    idle.play();
+    ChannelArray bombs(p.audio, "bomb", {true, 1, -600, 0});
+    bombs[0].setFileName(tick);
+    ASSERT_TRUE(bombs[0].playing());
+    bombs.killAll();
+    bombs.createUpTo(1);
+    for (Channel* c : {&bombs[0], &bombs[1]}) {
+        c->setBalance(100);
+        c->setVolume(-100);
+        c->setFileName(tick);
+        c->play();
+        EXPECT_EQ(std::make_tuple(c->balance(), c->volume(), c->fileName()),
+                  std::make_tuple(0, -600, std::string(c == &bombs[0] ? tick : "")));
+    }
+    p.endOfEvent();
+    EXPECT_EQ(p.log.events().size(), 1u) << "only the bomb's first tick";
+    EXPECT_FALSE(idle.playing() || bombs[0].playing() || bombs[1].playing());
 }
 
 }  // namespace
