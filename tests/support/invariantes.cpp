@@ -2,84 +2,56 @@
 #include "tests/support/invariantes.h"
 
 #include <algorithm>
+#include <set>
 
 namespace gus::testing {
-
-namespace {
-
-void compruebaMonstruos(const Form1& f, std::vector<std::string>& out) {
-    int activos = 0;
-    for (int i = 0; i < kRanurasMonstruo; ++i) {
-        const RegistroMonstruo& m = f.Monstruos[static_cast<std::size_t>(i)];
-        if (!esVerdadero(m.Activo)) continue;
-        ++activos;
-        if (i == 15) out.push_back("slot 15 holds a worm");
-        if (!enZonaDeJuego(m.X, m.Y) || f.Tablero(m.X, m.Y) != CeldaMonstruo) {
-            out.push_back("worm " + std::to_string(i) + " is not on a cell marked 2");
-        }
-    }
-    if (activos != f.MonstruosEnTablero) out.push_back("MonstruosEnTablero != active slots");
-    if (f.MonstruosEnTablero > f.MaxMonstruos) out.push_back("more worms than MaxMonstruos");
-    for (int x = kBordeMin; x <= kBordeMax; ++x) {
-        for (int y = kBordeMin; y <= kBordeMax; ++y) {
-            if (f.Tablero(x, y) != CeldaMonstruo) continue;
-            const bool ocupada = std::any_of(f.Monstruos.begin(), f.Monstruos.end(), [&](auto& m) {
-                return esVerdadero(m.Activo) && m.X == x && m.Y == y;
-            });
-            if (!ocupada) out.push_back("cell marked 2 without a worm");
-        }
-    }
-}
-
-void compruebaBombas(const Form1& f, std::vector<std::string>& out) {
-    if (esVerdadero(f.Bombas[5].Activa)) out.push_back("bomb slot 5 in use");
-    if (f.PilaBombas[5] != -1) out.push_back("PilaBombas(5) is not -1");
-    bool vacio = false;
-    for (Entero p : f.PilaBombas) {
-        if (p == -1)
-            vacio = true;
-        else if (vacio)
-            out.push_back("PilaBombas not packed");
-    }
-    for (int b = 0; b < kRanurasBomba; ++b) {
-        const auto veces = std::count(f.PilaBombas.begin(), f.PilaBombas.end(), b);
-        const bool viva = esVerdadero(f.Bombas[static_cast<std::size_t>(b)].Activa);
-        if (viva != (veces == 1) || veces > 1) {
-            out.push_back("bomb " + std::to_string(b) + " listed " + std::to_string(veces) +
-                          " times in PilaBombas");
-        }
-    }
-}
-
-void compruebaSalidaYJugador(const Form1& f, const ControlesForm1& k,
-                             std::vector<std::string>& out) {
-    int salidas = 0;
-    for (int x = kBordeMin; x <= kBordeMax; ++x) {
-        for (int y = kBordeMin; y <= kBordeMax; ++y) salidas += f.Tablero(x, y) == CeldaSalida;
-    }
-    if (salidas > 1) out.push_back("more than one exit");
-    if ((salidas == 1) != k.TMRSalida.enabled()) out.push_back("exit and beacon disagree");
-    const RegistroJugador& j = f.Jugador;
-    if (!enZonaDeJuego(j.X, j.Y) || f.Tablero(j.X, j.Y) == CeldaPared) {
-        out.push_back("player off the streets");
-    }
-    if (f.Vidas < 1 || f.Vidas > 5) out.push_back("Vidas out of 1..5 in a running game");
-    if (f.Fase < 1 || f.Fase > 25) out.push_back("Fase out of 1..25");
-}
-
-}  // namespace
 
 std::vector<std::string> violaciones(const SimSession& s) {
     std::vector<std::string> out;
     const Form1& f = s.form;
-    if (!f.cargada()) {
-        // A closed window: nothing of it may still be waiting to fire.
-        if (s.p.scheduler.nextDue()) out.push_back("a timer of the closed window is still armed");
+    const auto falla = [&](bool mal, const std::string& que) {
+        if (mal) out.push_back(que);
+    };
+    if (!f.cargada()) {  // nothing of a closed window may still be waiting to fire
+        falla(s.p.scheduler.nextDue().has_value(), "a timer of the closed window is still armed");
         return out;
     }
-    compruebaMonstruos(f, out);
-    compruebaBombas(f, out);
-    compruebaSalidaYJugador(f, *f.controlesSiHay(), out);
+    int activos = 0, marcadas = 0, salidas = 0;
+    std::set<std::pair<int, int>> ocupadas;  // a worm may enter on the player, onto another
+    for (int i = 0; i < kRanurasMonstruo; ++i) {
+        const RegistroMonstruo& m = f.Monstruos[static_cast<std::size_t>(i)];
+        if (!esVerdadero(m.Activo)) continue;
+        ++activos;
+        ocupadas.insert({m.X, m.Y});
+        falla(i == 15, "slot 15 holds a worm");
+        falla(!enZonaDeJuego(m.X, m.Y) || f.Tablero(m.X, m.Y) != CeldaMonstruo,
+              "worm " + std::to_string(i) + " is not on a cell marked 2");
+    }
+    for (int x = kBordeMin; x <= kBordeMax; ++x) {
+        for (int y = kBordeMin; y <= kBordeMax; ++y) {
+            marcadas += f.Tablero(x, y) == CeldaMonstruo;
+            salidas += f.Tablero(x, y) == CeldaSalida;
+        }
+    }
+    falla(activos != f.MonstruosEnTablero, "MonstruosEnTablero != active slots");
+    falla(marcadas != static_cast<int>(ocupadas.size()), "a cell marked 2 without a worm");
+    falla(f.MonstruosEnTablero > f.MaxMonstruos, "more worms than MaxMonstruos");
+    falla(esVerdadero(f.Bombas[5].Activa) || f.PilaBombas[5] != -1, "bomb slot 5 in use");
+    const auto fin = std::find(f.PilaBombas.begin(), f.PilaBombas.end(), Entero{-1});
+    falla(std::any_of(fin, f.PilaBombas.end(), [](Entero p) { return p != -1; }),
+          "PilaBombas not packed");
+    for (Entero b = 0; b < kRanurasBomba; ++b) {
+        const auto veces = std::count(f.PilaBombas.begin(), f.PilaBombas.end(), b);
+        falla(veces != (esVerdadero(f.Bombas[static_cast<std::size_t>(b)].Activa) ? 1 : 0),
+              "bomb " + std::to_string(b) + " listed " + std::to_string(veces) + " times");
+    }
+    falla(salidas > 1, "more than one exit");
+    falla((salidas == 1) != f.controlesSiHay()->TMRSalida.enabled(), "exit and beacon disagree");
+    falla(!enZonaDeJuego(f.Jugador.X, f.Jugador.Y) ||
+              f.Tablero(f.Jugador.X, f.Jugador.Y) == CeldaPared,
+          "player off the streets");
+    falla(f.Vidas < 1 || f.Vidas > 5, "Vidas out of 1..5 in a running game");
+    falla(f.Fase < 1 || f.Fase > 25, "Fase out of 1..25");
     return out;
 }
 
@@ -93,9 +65,8 @@ Vigilante::Vigilante(SimSession& s) : s_(s) {
         const std::size_t antes = s_.p.log.events().size();
         const Millis ahora = s_.p.scheduler.now();
         s_.p.scheduler.advanceTo(ahora + 10000);
-        if (s_.p.scheduler.now() != ahora || s_.p.log.events().size() != antes) {
+        if (s_.p.scheduler.now() != ahora || s_.p.log.events().size() != antes)
             fallos_.push_back("a timer fired while a message box was open");
-        }
     });
 }
 
@@ -105,6 +76,27 @@ void Vigilante::comprueba() {
         if (fallos_.size() < 20)
             fallos_.push_back("t=" + std::to_string(s_.p.scheduler.now()) + ": " + v);
     }
+}
+
+int tormenta(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas) {
+    static constexpr Entero kTeclas[] = {tecla::Arriba,    tecla::Derecha, tecla::Abajo,
+                                         tecla::Izquierda, tecla::Espacio, tecla::Mayusculas,
+                                         tecla::V,         tecla::A,       tecla::Z,
+                                         tecla::BloqMayus, tecla::Escape,  tecla::Enter};
+    int maxSonidos = 0;
+    for (int i = 0; i < teclas && s.form.cargada(); ++i) {
+        const std::size_t antes = s.p.log.events().size();
+        s.key(kTeclas[azar() % std::size(kTeclas)], azar() % 8 == 0 ? tecla::BitCtrl : Entero{0});
+        v.comprueba();
+        const auto& e = s.p.log.events();
+        maxSonidos = std::max(
+            maxSonidos, static_cast<int>(std::count_if(
+                            e.begin() + static_cast<long>(std::min(antes, e.size())), e.end(),
+                            [](const SimEvent& x) { return x.kind == SimEvent::Kind::Sound; })));
+        if (azar() % 2 == 0) s.wait(static_cast<Millis>(azar() % 1500));
+        if (e.size() > 100000) s.p.log.clear();
+    }
+    return maxSonidos;
 }
 
 }  // namespace gus::testing

@@ -1,6 +1,7 @@
 // The game's invariants, checked after every event of a simulated game.
 #pragma once
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -8,22 +9,27 @@
 
 namespace gus::testing {
 
-// Everything that must hold between two events; an empty list when all is well.
+// Everything that must hold between two events; empty when all is well.
 std::vector<std::string> violaciones(const SimSession& s);
 
-// Watches a session: checks the invariants after every timer tick and wherever the driver asks,
-// and checks that no game timer fires while one of the game's message boxes is open.
+// Checks the invariants after every timer tick and wherever the driver asks, and that no game
+// timer fires while one of the game's message boxes is open.
 class Vigilante {
   public:
     explicit Vigilante(SimSession& s);
     void comprueba();
     long long eventosComprobados() const { return eventos_; }
     const std::vector<std::string>& fallos() const { return fallos_; }
+    std::string primerFallo() const { return fallos_.empty() ? "" : fallos_.front(); }
 
   private:
     SimSession& s_;
     long long eventos_ = 0;
     std::vector<std::string> fallos_;
 };
+
+// Random game keys, an eighth with Ctrl, at random gaps (half of them none), checked after each,
+// until the window closes. The most sounds one key started.
+int tormenta(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas);
 
 }  // namespace gus::testing

@@ -1,4 +1,4 @@
-// The scripted player: find the exit, keep out of flames, hunt worms; one key per decision.
+// The scripted player: keep out of flames and worms' reach, find the exit, hunt worms.
 #include "tests/support/jugador_automatico.h"
 
 #include <algorithm>
@@ -9,14 +9,15 @@ namespace gus::testing {
 
 namespace {
 
-constexpr int kDx[4] = {0, 1, 0, -1};
-constexpr int kDy[4] = {-1, 0, 1, 0};
+constexpr int kDx[4] = {0, 1, 0, -1}, kDy[4] = {-1, 0, 1, 0};
 constexpr Entero kFlecha[4] = {tecla::Arriba, tecla::Derecha, tecla::Abajo, tecla::Izquierda};
 
-}  // namespace
+template <class V, class C>
+bool contiene(const V& v, const C& c) {
+    return std::find(v.begin(), v.end(), c) != v.end();
+}
 
-JugadorAutomatico::JugadorAutomatico(SimSession& s, Estilo estilo, int msPorTecla)
-    : s_(s), estilo_(estilo), msPorTecla_(msPorTecla) {}
+}  // namespace
 
 ResultadoPartida JugadorAutomatico::juega(Millis limite) {
     const Millis inicio = s_.p.scheduler.now();
@@ -27,85 +28,62 @@ ResultadoPartida JugadorAutomatico::juega(Millis limite) {
         }
         // Nothing to do: wait for the next thing to happen, at the player's pace at least.
         const auto siguiente = s_.p.scheduler.nextDue();
-        const Millis espera = siguiente
-                                  ? std::max<Millis>(*siguiente - s_.p.scheduler.now(), msPorTecla_)
-                                  : msPorTecla_;
-        s_.wait(espera);
+        s_.wait(siguiente ? std::max<Millis>(*siguiente - s_.p.scheduler.now(), msPorTecla_)
+                          : msPorTecla_);
     }
-    ResultadoPartida r;
-    r.terminada = !s_.form.cargada();
-    r.fase = s_.form.Fase;
-    r.ganada = r.terminada && s_.form.Fase == 25 && s_.form.Vidas > 0;
-    r.teclas = teclas_;
-    r.duracion = s_.p.scheduler.now() - inicio;
-    return r;
+    const bool terminada = !s_.form.cargada();
+    return {terminada && s_.form.Fase == 25 && s_.form.Vidas > 0, terminada, s_.form.Fase, teclas_};
 }
 
 bool JugadorAutomatico::decide() {
-    if (estilo_ == Estilo::Imprudente) {
-        if (!llamasVivas().empty() || s_.form.PilaBombas[0] != -1) return false;
-        pulsa(tecla::Espacio);
-        return true;
-    }
-    return huyeDeLasLlamas() || esquivaGusanos() || vaALaSalida() || cazaGusanos();
-}
-
-bool JugadorAutomatico::vaALaSalida() {
     const Form1& f = s_.form;
-    if (!enTablero(f.SalidaX, f.SalidaY) || f.Tablero(f.SalidaX, f.SalidaY) != CeldaSalida) {
-        return false;
-    }
-    const Celda salida{f.SalidaX, f.SalidaY};
-    return pasoHacia([&](Celda c) { return c == salida; }, true) ||
-           pasoHacia([&](Celda c) { return c == salida; }, false);
-}
-
-bool JugadorAutomatico::huyeDeLasLlamas() {
-    const std::vector<Celda> llamas = llamasVivas();
-    if (!contiene(llamas, jugador())) {
-        // Safe: set the newest bomb off as soon as a worm stands in its flames.
-        const Entero nueva = s_.form.PilaBombas[0];
-        if (nueva == -1) return false;
-        const RegistroBomba& b = s_.form.Bombas[static_cast<std::size_t>(nueva)];
-        if (b.X == -1 || !hayGusanoEn(llamasDesde({b.X, b.Y}))) return false;
-        pulsa(tecla::Mayusculas, tecla::BitShift);
-        return true;
-    }
-    const auto fuera = [&](Celda c) { return !contiene(llamas, c); };
-    return pasoHacia(fuera, true) || pasoHacia(fuera, false);
-}
-
-// A worm next to the player may step onto him at its next tick: lay a bomb for it if none is
-// live, then get away.
-bool JugadorAutomatico::esquivaGusanos() {
-    if (!peligrosa(jugador())) return false;
-    if (s_.form.PilaBombas[0] == -1 && hayGusanoEn(llamasDesde(jugador()))) {
+    const Celdas llamas = llamasVivas();
+    const bool bombaViva = f.PilaBombas[0] != -1;
+    if (estilo_ == Estilo::Imprudente) {
+        if (!llamas.empty() || bombaViva) return false;
         pulsa(tecla::Espacio);
         return true;
     }
-    const std::vector<Celda> llamas = llamasVivas();
-    return pasoHacia([&](Celda c) { return !contiene(llamas, c); }, true);
-}
-
-bool JugadorAutomatico::cazaGusanos() {
-    if (s_.form.MonstruosEnTablero == 0 || s_.form.PilaBombas[0] != -1) return false;
-    const Celda aqui = jugador();
-    const std::vector<Celda> llamas = llamasDesde(aqui);
-    if (hayGusanoEn(llamas)) {
+    if (contiene(llamas, jugador())) return huyeA(llamas);
+    // Safe: set the newest bomb off as soon as a worm stands in its flames.
+    if (bombaViva) {
+        const RegistroBomba& b = f.Bombas[static_cast<std::size_t>(f.PilaBombas[0])];
+        if (b.X != -1 && hayGusanoEn(llamasDesde({b.X, b.Y}))) {
+            pulsa(tecla::Mayusculas, tecla::BitShift);
+            return true;
+        }
+    }
+    // A worm next to the player may step onto him at its next tick: a bomb for it, then away.
+    if (peligrosa(jugador())) {
+        if (!bombaViva && hayGusanoEn(llamasDesde(jugador()))) {
+            pulsa(tecla::Espacio);
+            return true;
+        }
+        if (pasoHacia([&](Celda c) { return !contiene(llamas, c); }, true)) return true;
+    }
+    if (enTablero(f.SalidaX, f.SalidaY) && f.Tablero(f.SalidaX, f.SalidaY) == CeldaSalida) {
+        const auto salida = [&](Celda c) { return c == Celda{f.SalidaX, f.SalidaY}; };
+        if (pasoHacia(salida, true) || pasoHacia(salida, false)) return true;
+    }
+    if (f.MonstruosEnTablero == 0 || bombaViva) return false;
+    if (hayGusanoEn(llamasDesde(jugador()))) {
         pulsa(tecla::Espacio);
         return true;
     }
     // Walk towards a cell from which a worm would stand in the flames.
-    const auto buenSitio = [&](Celda c) { return hayGusanoEn(llamasDesde(c)); };
-    return pasoHacia(buenSitio, true);
+    return pasoHacia([&](Celda c) { return hayGusanoEn(llamasDesde(c)); }, true);
+}
+
+bool JugadorAutomatico::huyeA(const Celdas& llamas) {
+    const auto fuera = [&](Celda c) { return !contiene(llamas, c); };
+    return pasoHacia(fuera, true) || pasoHacia(fuera, false);
 }
 
 // One step along a shortest street path to the nearest cell that meets `meta`.
 bool JugadorAutomatico::pasoHacia(const std::function<bool(Celda)>& meta, bool evitaPeligro) {
     const Celda inicio = jugador();
-    std::map<std::pair<int, int>, Celda> desde;
+    std::map<std::pair<int, int>, Celda> desde{{{inicio.x, inicio.y}, inicio}};
     std::deque<Celda> cola{inicio};
-    desde[{inicio.x, inicio.y}] = inicio;
     while (!cola.empty()) {
         const Celda c = cola.front();
         cola.pop_front();
@@ -120,9 +98,9 @@ bool JugadorAutomatico::pasoHacia(const std::function<bool(Celda)>& meta, bool e
         for (int d = 0; d < 4; ++d) {
             const Celda n{c.x + kDx[d], c.y + kDy[d]};
             const bool salida = enTablero(n.x, n.y) && s_.form.Tablero(n.x, n.y) == CeldaSalida;
-            if (!salida && !esCalle(n)) continue;
-            if (desde.count({n.x, n.y}) || s_.form.Tablero(n.x, n.y) == CeldaMonstruo) continue;
-            if (evitaPeligro && peligrosa(n)) continue;
+            if ((!salida && !esCalle(n)) || desde.count({n.x, n.y})) continue;
+            if (s_.form.Tablero(n.x, n.y) == CeldaMonstruo || (evitaPeligro && peligrosa(n)))
+                continue;
             desde[{n.x, n.y}] = c;
             cola.push_back(n);
         }
@@ -144,47 +122,35 @@ bool JugadorAutomatico::peligrosa(Celda c) const {
     // Worms still to come enter on the ring round the central block, on the player too.
     const bool anillo = c.x >= 4 && c.x <= 8 && c.y >= 4 && c.y <= 8;
     if (anillo && s_.form.MonstruosPorEntrar > 0) return true;
-    for (const RegistroMonstruo& m : s_.form.Monstruos) {
-        if (esVerdadero(m.Activo) && std::abs(m.X - c.x) + std::abs(m.Y - c.y) <= 1) return true;
-    }
-    return false;
+    return std::any_of(s_.form.Monstruos.begin(), s_.form.Monstruos.end(), [&](auto& m) {
+        return esVerdadero(m.Activo) && std::abs(m.X - c.x) + std::abs(m.Y - c.y) <= 1;
+    });
 }
 
-bool JugadorAutomatico::hayGusanoEn(const std::vector<Celda>& celdas) const {
+bool JugadorAutomatico::hayGusanoEn(const Celdas& celdas) const {
     return std::any_of(s_.form.Monstruos.begin(), s_.form.Monstruos.end(), [&](auto& m) {
         return esVerdadero(m.Activo) && contiene(celdas, Celda{m.X, m.Y});
     });
 }
 
 // The cells a bomb's flames reach: three cells along each street leaving its cell.
-std::vector<JugadorAutomatico::Celda> JugadorAutomatico::llamasDesde(Celda bomba) const {
-    std::vector<Celda> out{bomba};
+JugadorAutomatico::Celdas JugadorAutomatico::llamasDesde(Celda bomba) const {
+    Celdas out{bomba};
     for (int d = 0; d < 4; ++d) {
-        for (int r = 1; r <= 3; ++r) {
-            const Celda c{bomba.x + kDx[d] * r, bomba.y + kDy[d] * r};
-            if (!esCalle(c)) break;
-            out.push_back(c);
-        }
+        for (int r = 1; r <= 3 && esCalle({bomba.x + kDx[d] * r, bomba.y + kDy[d] * r}); ++r)
+            out.push_back({bomba.x + kDx[d] * r, bomba.y + kDy[d] * r});
     }
     return out;
 }
 
-std::vector<JugadorAutomatico::Celda> JugadorAutomatico::llamasVivas() const {
-    std::vector<Celda> out;
+JugadorAutomatico::Celdas JugadorAutomatico::llamasVivas() const {
+    Celdas out;
     for (const RegistroBomba& b : s_.form.Bombas) {
         if (!esVerdadero(b.Activa) || b.X == -1) continue;
-        const auto llamas = llamasDesde({b.X, b.Y});
+        const Celdas llamas = llamasDesde({b.X, b.Y});
         out.insert(out.end(), llamas.begin(), llamas.end());
     }
     return out;
-}
-
-bool JugadorAutomatico::contiene(const std::vector<Celda>& v, Celda c) {
-    return std::find(v.begin(), v.end(), c) != v.end();
-}
-
-JugadorAutomatico::Celda JugadorAutomatico::jugador() const {
-    return {s_.form.Jugador.X, s_.form.Jugador.Y};
 }
 
 }  // namespace gus::testing

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "tools/sim/session.h"
@@ -14,7 +13,6 @@ struct ResultadoPartida {
     bool terminada = false;  // the window closed (won, or "No" after the last life)
     int fase = 0;
     int teclas = 0;
-    Millis duracion = 0;
 };
 
 class JugadorAutomatico {
@@ -23,7 +21,8 @@ class JugadorAutomatico {
         Prudente,    // hunts worms with bombs and keeps out of every flame
         Imprudente,  // lays a bomb and stays on it
     };
-    JugadorAutomatico(SimSession& s, Estilo estilo, int msPorTecla = 150);
+    JugadorAutomatico(SimSession& s, Estilo estilo, int msPorTecla = 150)
+        : s_(s), estilo_(estilo), msPorTecla_(msPorTecla) {}
 
     // Plays the loaded game until its window closes or `limite` of virtual time has passed.
     ResultadoPartida juega(Millis limite);
@@ -32,26 +31,20 @@ class JugadorAutomatico {
 
   private:
     struct Celda {
-        int x;
-        int y;
+        int x, y;
         bool operator==(const Celda&) const = default;
     };
-    // One key, or nothing when there is nothing to do; true when a key was pressed.
-    bool decide();
-    bool vaALaSalida();
-    bool huyeDeLasLlamas();
-    bool esquivaGusanos();
-    bool cazaGusanos();
+    using Celdas = std::vector<Celda>;
+    bool decide();  // presses one key, or returns false when there is nothing to do
     void pulsa(Entero tecla, Entero shift = 0);
     bool pasoHacia(const std::function<bool(Celda)>& meta, bool evitaPeligro);
-
+    bool huyeA(const Celdas& llamas);
     bool esCalle(Celda c) const;
     bool peligrosa(Celda c) const;  // a worm stands there or may step there next
-    bool hayGusanoEn(const std::vector<Celda>& celdas) const;
-    std::vector<Celda> llamasDesde(Celda bomba) const;
-    std::vector<Celda> llamasVivas() const;
-    static bool contiene(const std::vector<Celda>& v, Celda c);
-    Celda jugador() const;
+    bool hayGusanoEn(const Celdas& celdas) const;
+    Celdas llamasDesde(Celda bomba) const;
+    Celdas llamasVivas() const;
+    Celda jugador() const { return {s_.form.Jugador.X, s_.form.Jugador.Y}; }
 
     SimSession& s_;
     Estilo estilo_;
