@@ -12,16 +12,15 @@ namespace gus::fuzz {
 
 namespace {
 
-constexpr std::size_t kBufferFrames = 256;
+constexpr std::size_t kBuffer = 256;
 // Long sounds are heard only this far: enough to pass every buffer boundary case.
 constexpr std::size_t kMaxPlayedFrames = std::size_t{2} * kMixRate;
-constexpr std::size_t kSmallRing = 64;
 
 bool renderFinite(Mixer& mixer, std::size_t frames) {
-    std::vector<float> buffer(kBufferFrames * kMixChannels);
-    for (std::size_t done = 0; done < frames; done += kBufferFrames) {
+    std::vector<float> buffer(kBuffer * kMixChannels);
+    for (std::size_t done = 0; done < frames; done += kBuffer) {
         std::fill(buffer.begin(), buffer.end(), 0.0f);
-        mixer.render(buffer.data(), kBufferFrames, 1);
+        mixer.render(buffer.data(), kBuffer, 1);
         if (!std::all_of(buffer.begin(), buffer.end(), [](float x) { return std::isfinite(x); }))
             return false;
     }
@@ -37,26 +36,22 @@ std::string soundProblem(const DecodedSound& sound) {
         if (!std::isfinite(sound.frame(i)[0]) || !std::isfinite(sound.frame(i)[1]))
             return "a sample that is not a finite number, at frame " + std::to_string(i);
     }
-    return {};
-}
-
-std::string playProblem(const DecodedSound& sound) {
-    Mixer mixer(kSmallRing);
+    Mixer mixer(64);
     const int voice = mixer.createVoice();
     mixer.load(voice, &sound);
     mixer.play(voice, false);
     mixer.commit();
     const std::size_t heard = std::min(sound.frames(), kMaxPlayedFrames);
-    if (!renderFinite(mixer, heard + kBufferFrames)) return "mixed a non-finite sample";
+    if (!renderFinite(mixer, heard + kBuffer)) return "mixed a non-finite sample";
     if (heard == sound.frames() && mixer.playing(voice)) return "still playing after its end";
     mixer.stop(voice);
     mixer.play(voice, true);  // looped, past the seam if the sound is short enough
     mixer.commit();
-    if (!renderFinite(mixer, heard + kBufferFrames)) return "mixed a non-finite sample looping";
+    if (!renderFinite(mixer, heard + kBuffer)) return "mixed a non-finite sample looping";
     if (!mixer.playing(voice)) return "a looping voice stopped";
     mixer.load(voice, nullptr);
     mixer.commit();
-    return renderFinite(mixer, kBufferFrames) ? std::string{} : "mixed a non-finite fade-out";
+    return renderFinite(mixer, kBuffer) ? std::string{} : "mixed a non-finite fade-out";
 }
 
 }  // namespace gus::fuzz

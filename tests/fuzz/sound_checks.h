@@ -7,11 +7,10 @@
 
 namespace gus::fuzz {
 
-// Empty when the sound is fit for the mixer; otherwise what is wrong with it.
+// Empty when the sound is fit for the mixer: some frames, not too many, every sample finite, and
+// played once and then looped through a mixer of its own, buffer by buffer as the audio callback
+// would, every mixed sample finite and the voice stopping at the sound's end. Otherwise what is
+// wrong with it.
 std::string soundProblem(const DecodedSound& sound);
-
-// Plays the sound once and then looped through a mixer of its own, buffer by buffer as the audio
-// callback would; empty when every mixed sample is finite and the voice stops at the sound's end.
-std::string playProblem(const DecodedSound& sound);
 
 }  // namespace gus::fuzz
