@@ -99,6 +99,13 @@ class GameTest : public ::testing::Test {
         return n;
     }
     std::string status() { return k().Label2.caption(); }
+    std::vector<Channel*> channels() {
+        std::vector<Channel*> all = {&k().WMPSalida, &k().WMPAux};
+        for (auto& w : k().Wmp1) all.push_back(w.get());
+        for (int i = 0; i < k().WMPMonstruo.count(); ++i) all.push_back(&k().WMPMonstruo[i]);
+        for (int i = 0; i < k().WMPBomba.count(); ++i) all.push_back(&k().WMPBomba[i]);
+        return all;
+    }
 
     std::unique_ptr<SimSession> owned = nuevaSesion(1, 1234);
     SimSession& s = *owned;

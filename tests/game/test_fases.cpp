@@ -136,9 +136,13 @@ TEST_F(Phases, LastLifeAsksAndYesStartsANewGameInTheSameWindow) {
     EXPECT_TRUE(f().cargada());
 }
 
-TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStopped) {
+TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryChannelSilent) {
     putWorm(0, 4, 4, 1);
     layAt(12, 0);
+    for (Channel* c : channels()) {  // the longest sound there is, still playing at the close
+        c->setFileName(f().RutaSonidos + "snd16.wav");
+        c->play();
+    }
     f().Vidas = 1;
     f().MonstruosPorEntrar = 2;
     k().TMRColocaMon.setEnabled(true);
@@ -149,6 +153,7 @@ TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStopped) {
     EXPECT_FALSE(f().cargada());
     EXPECT_EQ(since(0, SimEvent::Kind::Close).size(), 1u);
     EXPECT_EQ(s.p.scheduler.nextDue(), std::nullopt);
+    for (const Channel* c : channels()) EXPECT_FALSE(c->playing()) << c->name();
     const std::size_t m = mark();
     s.wait(60000);
     key(tecla::V);

@@ -128,14 +128,10 @@ TEST_F(WormSound, EverySoundOfTheGameEnds) {
     f().PasaDeFase();  // the door
     s.p.endOfEvent();
     ASSERT_GE(sounds().size(), 10u);
-    std::vector<const Channel*> all = {&k().WMPSalida, &k().WMPAux};
-    for (auto& w : k().Wmp1) all.push_back(w.get());
-    for (int i = 0; i < k().WMPMonstruo.count(); ++i) all.push_back(&k().WMPMonstruo[i]);
-    for (int i = 0; i < k().WMPBomba.count(); ++i) all.push_back(&k().WMPBomba[i]);
     EXPECT_TRUE(k().WMPAux.playing());
     k().TMRColocaMon.setEnabled(false);
     s.wait(60000);
-    for (const Channel* c : all) EXPECT_FALSE(c->playing()) << c->name();
+    for (const Channel* c : channels()) EXPECT_FALSE(c->playing()) << c->name();
 }
 
 TEST(Channel, WithoutAFileOrOnceClosedItStaysSilentAndKeepsItsSettings) {
