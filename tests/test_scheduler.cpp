@@ -87,11 +87,15 @@ TEST(Scheduler, SuspendedTimersKeepTheTimeTheyHadLeftAndAHandlerThatSuspendsHold
         t.log += "box ";
         t.s.suspend();
     });
+    std::string modal;  // what a window system is told: a modal loop starts or ends
+    t.s.setOnSuspendChange([&](bool on) { modal += on ? '+' : '-'; });
     a.setEnabled(true);
     t.s.advanceTo(600);
     t.s.suspend();
+    t.s.suspend();         // a box over a box
     t.s.advanceTo(10000);  // time pushed in while a box is open does not count
     EXPECT_EQ(t.s.now(), 600);
+    t.s.resume();
     t.s.resume();
     t.s.resume();  // an extra resume does not undo a later suspend
     t.s.suspend();
@@ -105,6 +109,7 @@ TEST(Scheduler, SuspendedTimersKeepTheTimeTheyHadLeftAndAHandlerThatSuspendsHold
     t.s.resume();
     t.s.advanceTo(1300);
     EXPECT_EQ(t.log, "a1000 box o1300 ");
+    EXPECT_EQ(modal, "+-+-+-");
 }
 
 TEST(Scheduler, LiveTimersAreCountedUntilDestroyed) {
