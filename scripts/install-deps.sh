@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev strace
   # The screen-reader test: a real X server, the accessibility bus, a window manager, keys.
   xvfb xauth at-spi2-core dbus-x11 python3-pyatspi openbox xdotool
+  # The package: manual pages from scdoc, and Debian's checkers of the .deb and its metadata.
+  scdoc lintian appstream desktop-file-utils
 )
 
 missing=()
