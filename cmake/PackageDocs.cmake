@@ -26,15 +26,16 @@ add_custom_command(
 set(doc_outputs ${doc_dir}/changelog.gz)
 install(FILES ${doc_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# Hyphenation stays off (.nh after .TH): a screen reader would speak a split word as two.
 find_program(GUS_SCDOC scdoc)
 if(GUS_SCDOC)
   foreach(lang en es)
     set(suffix "")
     set(man_dir ${CMAKE_INSTALL_MANDIR}/man6)
-    if(NOT lang STREQUAL en)
-      set(suffix .${lang})
-      set(man_dir ${CMAKE_INSTALL_MANDIR}/${lang}/man6)
+    set(manual "Games Manual")
+    if(lang STREQUAL es)
+      set(suffix .es)
+      set(man_dir ${CMAKE_INSTALL_MANDIR}/es/man6)
+      set(manual "Manual de juegos")
     endif()
     set(source ${CMAKE_SOURCE_DIR}/packaging/man/gusanicida${suffix}.6.scd)
     set(page ${doc_dir}/man${suffix}/gusanicida.6.gz)
@@ -42,9 +43,10 @@ if(GUS_SCDOC)
       OUTPUT ${page}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${doc_dir}/man${suffix}
       COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${GUS_RELEASE_EPOCH}
-              sh -c "\"$1\" < \"$2\" > \"$3.roff\" && sed '/^\\.TH /a .nh' \"$3.roff\" | gzip -9n > \"$3\" && rm \"$3.roff\"" sh
-              ${GUS_SCDOC} ${source} ${page}
-      DEPENDS ${source} ${GUS_CHANGELOG} VERBATIM)
+              sh ${CMAKE_SOURCE_DIR}/packaging/man/build-page.sh ${GUS_SCDOC} ${source} ${page}
+              "GUSANICIDA ${PROJECT_VERSION}" ${manual}
+      DEPENDS ${source} ${CMAKE_SOURCE_DIR}/packaging/man/build-page.sh ${GUS_CHANGELOG}
+      VERBATIM)
     list(APPEND doc_outputs ${page})
     install(FILES ${page} DESTINATION ${man_dir})
   endforeach()
