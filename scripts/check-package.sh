@@ -15,12 +15,17 @@ tar -tzf "$tgz" > "$root.list"
 grep -q 'usr/lib/games/gusanicida/snd16.wav' "$root.list" || { echo "the archive lacks the sounds"; exit 1; }
 rm -f "$root.list"
 
+# Runs a checker quietly; when it fails, shows what it said.
+quietly() {
+  local out
+  out=$("$@" 2>&1) || { echo "$out"; echo "failed: $*"; exit 1; }
+}
 # Any lintian error or warning fails.
-lintian_out=$(lintian --fail-on error,warning "$deb" 2>&1) \
-  || { echo "$lintian_out"; echo "lintian: errors or warnings"; exit 1; }
-# --no-net: the check runs offline, so the web addresses in the metainfo are not fetched.
-appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null
-desktop-file-validate "$root/usr/share/applications/gusanicida.desktop"
+quietly lintian --fail-on error,warning "$deb"
+# The metainfo with the installed tree (its launchable menu entry must be there). --no-net: the
+# check runs offline, so the web addresses in the metainfo are not fetched.
+quietly appstreamcli validate-tree --no-net "$root"
+quietly desktop-file-validate "$root/usr/share/applications/gusanicida.desktop"
 grep -q '^Categories=Game;' "$root/usr/share/applications/gusanicida.desktop"
 
 # The sound files must be found from the installed program folder.
