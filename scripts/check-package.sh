@@ -27,6 +27,9 @@ quietly lintian --fail-on error,warning "$deb"
 quietly appstreamcli validate-tree --no-net "$root"
 quietly desktop-file-validate "$root/usr/share/applications/gusanicida.desktop"
 grep -q '^Categories=Game;' "$root/usr/share/applications/gusanicida.desktop"
+for page in man/man6 man/es/man6; do
+  [ -f "$root/usr/share/$page/gusanicida.6.gz" ] || { echo "no manual page in $page"; exit 1; }
+done
 
 # The sound files must be found from the installed program folder.
 state=$(printf 'seed 1\nload\nstate\n' | "$root/usr/lib/games/gusanicida/gusanicida-sim" \
