@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev strace
   # The screen-reader test: a real X server, the accessibility bus, a window manager, keys.
   xvfb xauth at-spi2-core dbus-x11 python3-pyatspi openbox xdotool
+  # The sound check: loudness meter and, to compare hashes, the sound generator's tools.
+  sox espeak-ng python3-numpy python3-scipy
 )
 
 missing=()
