@@ -59,7 +59,8 @@ cat_() { local o=$1; shift; S "$@" -b 32 -e floating-point "$o"; }
 
 # noise KIND OFFSET LEN OUT effects...
 # All noise from a repeatable sox is the same sequence, so different sounds
-# take their noise from different places of a longer stream.
+# take their noise from different places of a longer stream (4 s: OFFSET +
+# LEN stays within it).
 noise() {
     local kind=$1 off=$2 len=$3 o=$4; shift 4
     gen "$o" synth 4 "$kind" trim "$off" "$len" "$@"
@@ -205,10 +206,10 @@ snd08() {
     noise whitenoise 1.11 0.06 "$T/crack.wav" highpass 1200 fade l 0 0.06 0.055
     noise pinknoise 1.93 1.0 "$T/blast.wav" bandpass 800 0.6q fade h 0.002 1.0 0.95
     gen "$T/boom.wav" synth 0.9 sine 90:40 fade l 0 0.9 0.85
-    noise brownnoise 2.9 1.6 "$T/rumble.wav" highpass 80 lowpass 900 \
-        overdrive 8 fade h 0.002 1.6 1.55
+    noise brownnoise 2.9 1.1 "$T/rumble.wav" highpass 80 lowpass 900 \
+        overdrive 8 fade h 0.002 1.1 1.05
     mix "$T/expl.wav" -v 0.6 "$T/crack.wav" -v 1.2 "$T/blast.wav" -v 0.5 "$T/boom.wav" -v 1.4 "$T/rumble.wav"
-    finish_fx "$T/expl.wav" snd08.wav -6
+    finish_fx "$T/expl.wav" snd08.wav -4.8
 }
 
 # The flame reaching you: a roaring whoosh of noise that swells quickly,
@@ -216,11 +217,11 @@ snd08() {
 snd09() {
     noise pinknoise 0.61 0.8 "$T/roar.wav" bandpass 900 0.5q \
         fade q 0.002 0.8 0.5 tremolo 23 25
-    noise whitenoise 3.21 0.8 "$T/crackle.wav" highpass 3500 \
+    noise whitenoise 3.15 0.8 "$T/crackle.wav" highpass 3500 \
         tremolo 41 90 fade q 0.002 0.8 0.4
     gen "$T/swoosh.wav" synth 0.8 sine 180:90 fade q 0.002 0.8 0.6
     mix "$T/flame.wav" -v 1.2 "$T/roar.wav" -v 0.25 "$T/crackle.wav" -v 0.2 "$T/swoosh.wav"
-    finish_fx "$T/flame.wav" snd09.wav -3.6
+    finish_fx "$T/flame.wav" snd09.wav -3.9
 }
 
 # ------------------------------------------------------------ the level --
