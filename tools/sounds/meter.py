@@ -18,7 +18,6 @@ QUIET_DBFS = -50.0       # 10 ms windows this quiet, 100 ms of them in a row, ar
 MIN_PAUSE_WINDOWS = 10
 ONSET_DBFS = -40.0
 MAX_SEAM_RATIO = 4.0     # the loop's join is no bigger a jump than 4 typical sample steps
-ROLES = ("ambient", "event", "danger", "speech", "music")
 
 
 def db(x):
@@ -145,6 +144,8 @@ def members(names, catalogue):
 
 
 def file_faults(s, plan):
+    if s["role"] not in plan:
+        return ["the plan has no row for its role " + s["role"]]
     m, p, faults = s["m"], plan[s["role"]], []
     if abs(m["lufs"] - p["lufs"]) > p["tol"]:
         faults.append("loudness %.1f LUFS, plan %.0f ± %.0f" % (m["lufs"], p["lufs"], p["tol"]))
@@ -170,11 +171,16 @@ def rule_faults(rules, pauses, catalogue):
     faults = []
     for name, louder, quieter, margin in rules:
         loud, quiet = members(louder.split(), catalogue), members(quieter.split(), catalogue)
+        if not loud or not quiet:
+            faults.append("%s: names no file of the catalogue" % name)
+            continue
         gap = min(s["m"]["lufs"] for s in loud) - max(s["m"]["lufs"] for s in quiet)
         print("rule: %-40s %5.1f LU (at least %s)" % (name, gap, margin))
         if gap < number(margin):
             faults.append("%s: only %.1f LU" % (name, gap))
     for who, ends_by, least in pauses:
+        if not members(who.split(), catalogue):
+            faults.append("%s: names no file of the catalogue" % who)
         for s in members(who.split(), catalogue):
             start, length = s["m"]["pause"]
             if start > number(ends_by) or length < number(least):
@@ -188,7 +194,7 @@ def main(catalogue_path, plan_path, folder):
     limit = lambda cell: None if cell == "-" else number(cell)
     plan = {r[0]: {"lufs": number(r[1]), "tol": number(r[2]), "tp": number(r[3]),
                    "low": limit(r[4]), "band": limit(r[5]), "onset": limit(r[6]), "end": r[7]}
-            for r in tables["role"] if r[0] in ROLES}
+            for r in tables["role"] if r[0] in {s["role"] for s in catalogue}}
     print("%-10s %-7s %7s %6s %6s %6s %6s %6s %6s %7s %11s %5s" % (
         "file", "role", "seconds", "LUFS", "dBTP", "<60Hz%", "bandLU", "end2ms", "end200", "onsetms",
         "pause@s+ms", "seam"))
