@@ -11,6 +11,8 @@ packages=(
   xvfb xauth at-spi2-core dbus-x11 python3-pyatspi openbox xdotool
   # The package: manual pages from scdoc, and Debian's checkers of the .deb and its metadata.
   scdoc lintian appstream desktop-file-utils
+  # The sound check: loudness meter and, to compare hashes, the sound generator's tools.
+  sox espeak-ng python3-numpy python3-scipy
 )
 
 missing=()
