@@ -14,7 +14,7 @@
 #include "platform/sdl/wav_decoder.h"
 #include "platform/sim/sim_platform.h"
 #include "sound/sound_path.h"
-#include "sound/wav_info.h"
+#include "platform/wav_info.h"
 #include "tests/audio/sound_measures.h"
 
 namespace gus {
