@@ -10,8 +10,7 @@
 
 namespace gus {
 
-Dialog2::Dialog2(Services& services, std::function<Entero()> dificultadDelMenu,
-                 QWidget* parent)
+Dialog2::Dialog2(Services& services, std::function<Entero()> dificultadDelMenu, QWidget* parent)
     : ActivatedDialog(parent),
       s_(services),
       dificultadDelMenu_(std::move(dificultadDelMenu)),

@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "frontend/fixed_dialog.h"
+#include "game/tipos.h"
 #include "platform/event_road.h"
 #include "platform/services.h"
-#include "game/tipos.h"
 #include "sound/channel.h"
 
 class QPushButton;

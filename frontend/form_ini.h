@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "game/tipos.h"
 #include "platform/event_road.h"
 #include "platform/services.h"
-#include "game/tipos.h"
 #include "sound/channel.h"
 
 class QDialog;

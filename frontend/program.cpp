@@ -10,7 +10,9 @@ namespace gus {
 Program::Program(AudioOutput& audio, Beeper& beeper, ProgramFolder folder)
     : audio_(audio),
       road_(timers_, audio),
-      services_{timers_, audio, clock_, random_, beeper, dialogs_, std::move(folder), road_} {
+      services_{
+          timers_, audio, clock_, random_, beeper, dialogs_, std::move(folder), road_,
+      } {
     // Timers enabled by an input count from the moment it came.
     road_.setPresent([this] { return driver_.gameNow(); });
     menu_ = std::make_unique<FormIni>(services_);

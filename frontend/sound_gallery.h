@@ -5,9 +5,9 @@
 #include <QListWidget>
 #include <functional>
 
+#include "game/tipos.h"
 #include "platform/event_road.h"
 #include "platform/services.h"
-#include "game/tipos.h"
 #include "sound/channel.h"
 
 namespace gus {

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "frontend/fixed_dialog.h"
+#include "game/tipos.h"
 #include "platform/event_road.h"
 #include "platform/services.h"
-#include "game/tipos.h"
 #include "sound/channel.h"
 
 class QPlainTextEdit;

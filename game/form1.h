@@ -51,7 +51,8 @@ struct ControlesForm1 {
 class Form1 {
   public:
     // `dificultadDelMenu` reads FormIni.Dificultad.
-    Form1(const Services& services, GameWindowHost& host, std::function<Entero()> dificultadDelMenu);
+    Form1(const Services& services, GameWindowHost& host,
+          std::function<Entero()> dificultadDelMenu);
     ~Form1();
 
     // --- the window ---------------------------------------------------------------------

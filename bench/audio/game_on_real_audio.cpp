@@ -22,9 +22,9 @@ ProgramFolder thisProgramsFolder() {
 
 GameOnRealAudio::GameOnRealAudio(int bufferFrames)
     : out_(bufferFrames),
-      form_(Services{timers_, timed_, clock_, random_, timed_, dialogs_, thisProgramsFolder(),
-                     road_},
-            *this, [] { return kHardest; }) {}
+      form_(
+          Services{timers_, timed_, clock_, random_, timed_, dialogs_, thisProgramsFolder(), road_},
+          *this, [] { return kHardest; }) {}
 
 GameOnRealAudio::~GameOnRealAudio() {
     road_.handle([this] { form_.Unload(); });

@@ -85,7 +85,8 @@ TEST(GameWindowKeys, AKeyWithNoMeaningInTheGameStillRunsTheKeyHandlersTail) {
         game.Jugador = RegistroJugador{game.Monstruos[0].X, game.Monstruos[0].Y, 1};
         QTest::keyClick(window.Picture1(), key);
         EXPECT_EQ(window.Label2()->text(), "¡Has muerto! Te quedan 4 vidas.");
-        EXPECT_EQ(window.Label1()->text(), QString("%1, %2").arg(game.Jugador.X).arg(game.Jugador.Y));
+        EXPECT_EQ(window.Label1()->text(),
+                  QString("%1, %2").arg(game.Jugador.X).arg(game.Jugador.Y));
         EXPECT_TRUE(game.controles().TMRMuerto.enabled());
     }
 }
