@@ -20,15 +20,26 @@ class PlainLabelView : public LabelView {
     QLabel& label_;
 };
 
+// Label2: every write is kept, and the latest one of an event is shown and announced once, at
+// the end of the event (the road's announcer stage), so several writes in one key are one
+// utterance with all of their text.
 class SpokenLabelView : public LabelView {
   public:
     explicit SpokenLabelView(AnnouncingLabel& label) : label_(label) {}
     void captionChanged(const std::string& caption) override {
-        label_.announce(displayText(caption));
+        latest_ = displayText(caption);
+        written_ = true;
+    }
+    void endOfEvent() {
+        if (!written_) return;
+        written_ = false;
+        label_.announce(latest_);
     }
 
   private:
     AnnouncingLabel& label_;
+    QString latest_;
+    bool written_ = false;
 };
 
 }  // namespace gus

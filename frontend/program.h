@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "frontend/frontend_services.h"
+#include "platform/event_road.h"
 #include "platform/modal.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
@@ -25,16 +25,18 @@ class Program {
     // Shows the menu in the middle of the screen; the program ends when the menu closes.
     void start();
     FormIni& menu() { return *menu_; }
+    EventRoad& road() { return road_; }
 
   private:
     AudioOutput& audio_;
     Scheduler timers_;
     SchedulerDriver driver_{timers_};
+    EventRoad road_;
     QtClock clock_;
     MersenneRandom random_;
     QtDialogs boxes_;
-    ModalDialogs dialogs_;
-    FrontendServices services_;
+    ModalDialogs dialogs_{boxes_, timers_, road_};
+    Services services_;
     std::unique_ptr<FormIni> menu_;
 };
 

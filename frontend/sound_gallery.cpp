@@ -16,7 +16,7 @@ void GalleryList::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
-Dialog1::Dialog1(FrontendServices& services, QWidget* parent)
+Dialog1::Dialog1(Services& services, QWidget* parent)
     : QDialog(parent),
       s_(services),
       mp1_(services.audio, "MP1", ChannelSetup{false, 1, -600, 0}),
@@ -30,17 +30,14 @@ Dialog1::Dialog1(FrontendServices& services, QWidget* parent)
     makeFixedDialog(*this, QStringLiteral("Dialog1"));
 
     list1_->addItem(QString::fromUtf8(gallerySounds()[0].caption));
-    connect(list1_, &QListWidget::currentRowChanged, this, [this] {
-        EventScope event(s_.audio);
-        List1_Click();
-    });
+    connect(list1_, &QListWidget::currentRowChanged, this,
+            [this] { s_.road.handle([this] { List1_Click(); }); });
     list1_->setBeforeKey([this](QKeyEvent* e) {
-        EventScope event(s_.audio);
-        const std::optional<Entero> code = virtualKeyCode(e->key());
-        return List1_KeyDown(code.value_or(Entero{0}));
+        bool used = false;
+        s_.road.handle([&] { used = List1_KeyDown(keyCodeOf(*e)); });
+        return used;
     });
-    EventScope event(s_.audio);
-    Form_Load();
+    s_.road.handle([this] { Form_Load(); });
 }
 
 Dialog1::~Dialog1() = default;

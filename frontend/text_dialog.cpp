@@ -13,7 +13,7 @@
 
 namespace gus {
 
-Dialog::Dialog(FrontendServices& services, Entero mensaje, QWidget* parent)
+Dialog::Dialog(Services& services, Entero mensaje, QWidget* parent)
     : ActivatedDialog(parent),
       s_(services),
       mensaje_(mensaje),
@@ -52,7 +52,10 @@ void Dialog::setText1(const std::string& text) {
 }
 
 void Dialog::Form_Activate() {
-    EventScope event(s_.audio);
+    s_.road.handle([this] { activate(); });
+}
+
+void Dialog::activate() {
     text1_->setEnabled(true);
     text1_->setVisible(true);
     setWindowTitle(QString::fromStdString(messageCaption(mensaje_)));
@@ -68,10 +71,7 @@ void Dialog::Form_Activate() {
 }
 
 void Dialog::OKButton_Click() {
-    {
-        EventScope event(s_.audio);
-        mediaPlayer1_.stop();
-    }
+    s_.road.handle([this] { mediaPlayer1_.stop(); });
     accept();
 }
 

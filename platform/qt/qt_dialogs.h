@@ -17,10 +17,10 @@ QString displayText(const std::string& text);
 
 class QtDialogs : public Dialogs {
   public:
-    using WindowOpener = std::function<void(Window)>;
+    using WindowOpener = std::function<void(const std::string& window)>;
 
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons) override;
-    void showModal(Window w) override;
+    void showModal(const std::string& window) override;
 
     // The windows belong to the menu; it opens them when the game asks.
     void setWindowOpener(WindowOpener opener) { opener_ = std::move(opener); }

@@ -94,7 +94,7 @@ TEST_F(GalleryTest, EnterOnTheFirstEntryClosesTheGallery) {
 
 TEST(GalleryReopened, EveryOpeningHasFourteenEntriesNotMore) {
     SimFrontend f;
-    FormIni menu(f.services);
+    FormIni menu(f.services, f.modalRunner());
     menu.show();
     std::vector<int> counts;
     auto count = [&](QDialog& d) { counts.push_back(dynamic_cast<Dialog1&>(d).List1()->count()); };
@@ -107,7 +107,7 @@ TEST(GalleryReopened, EveryOpeningHasFourteenEntriesNotMore) {
 
 TEST(GalleryReopened, EnterOnTheFirstEntryGoesBackToTheMenuAndItsMusic) {
     SimFrontend f;
-    FormIni menu(f.services);
+    FormIni menu(f.services, f.modalRunner());
     menu.show();
     bool closed = false;
     f.whenModal([&](QDialog& d) {

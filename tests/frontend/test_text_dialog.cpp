@@ -82,7 +82,7 @@ TEST(TextDialog, TheAboutBoxIsTwoLinesEndingWithTheDate) {
 
 TEST(TextDialog, ClosingTheIntroductionByItsCloseControlSilencesIt) {
     SimFrontend f;
-    FormIni menu(f.services);
+    FormIni menu(f.services, f.modalRunner());
     menu.show();
     bool spoke = false;
     f.whenModal([&](QDialog& d) {
@@ -98,7 +98,7 @@ TEST(TextDialog, ClosingTheIntroductionByItsCloseControlSilencesIt) {
 
 TEST(TextDialog, AceptarOnTheIntroductionBringsTheMenuMusicBackFromItsStart) {
     SimFrontend f;
-    FormIni menu(f.services);
+    FormIni menu(f.services, f.modalRunner());
     menu.show();
     f.whenModal([](QDialog& d) { dynamic_cast<Dialog&>(d).OKButton()->click(); });
     menu.Command1(0)->click();

@@ -11,8 +11,8 @@ namespace gus::testing {
 // Everything that must hold between two events; an empty list when all is well.
 std::vector<std::string> violaciones(const SimSession& s);
 
-// Watches a session: checks the invariants after every timer tick and wherever the driver asks,
-// and checks that no game timer fires while one of the game's message boxes is open.
+// Watches a session: checks the invariants after every event (a key, a tick, a window opening or
+// closing), and checks that no game timer fires while one of the game's message boxes is open.
 class Vigilante {
   public:
     explicit Vigilante(SimSession& s);
@@ -24,6 +24,7 @@ class Vigilante {
     SimSession& s_;
     long long eventos_ = 0;
     std::vector<std::string> fallos_;
+    EventRoad::Listener porEvento_;
 };
 
 }  // namespace gus::testing
