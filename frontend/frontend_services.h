@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/audio_output.h"
+#include "platform/qt/announcer.h"
 #include "platform/scheduler.h"
 #include "platform/services.h"
 
@@ -25,13 +26,20 @@ struct FrontendServices {
     std::function<void(QDialog&)> runModal;
 };
 
+// What one event leaves for the player: its sounds go to the mixer together, and the latest
+// status it wrote to the screen reader.
+inline void endOfEvent(AudioOutput& audio) {
+    audio.commit();
+    Announcer::program().endOfEvent();
+}
+
 // Sounds changed while handling one event reach the mixer together when the outermost handler
 // ends, however many handlers the event runs through.
 class EventScope {
   public:
     explicit EventScope(AudioOutput& audio) : audio_(audio) { ++depth_; }
     ~EventScope() {
-        if (--depth_ == 0) audio_.commit();
+        if (--depth_ == 0) endOfEvent(audio_);
     }
     EventScope(const EventScope&) = delete;
     EventScope& operator=(const EventScope&) = delete;
@@ -54,9 +62,10 @@ class EventScope {
     static inline int depth_ = 0;
 };
 
-// Hands the sounds of the event so far to the mixer, then shows the window modally.
+// Hands the sounds and the status of the event so far to the player, then shows the window
+// modally.
 inline void showModally(FrontendServices& s, QDialog& window) {
-    s.audio.commit();
+    endOfEvent(s.audio);
     EventScope::ModalGap gap;
     s.runModal(window);
 }

@@ -9,6 +9,8 @@
 #include "frontend/fixed_dialog.h"
 #include "frontend/key_codes.h"
 #include "frontend/key_receiver.h"
+#include "platform/qt/accessibility.h"
+#include "platform/qt/announcer.h"
 
 namespace gus {
 
@@ -21,13 +23,17 @@ GameWindow::GameWindow(FrontendServices& services, std::function<Entero()> dific
                                                   std::move(dificultadDelMenu)});
     buildControls();
     makeFixedDialog(*this, QStringLiteral("Form1"));
+    exposeAsPlainWindow(*this);
     s_.timers.setAfterTick([this] { endOfEvent(); });
 }
 
 GameWindow::~GameWindow() {
     form_.reset();
     AudioOutput& audio = s_.audio;
-    s_.timers.setAfterTick([&audio] { audio.commit(); });
+    s_.timers.setAfterTick([&audio] {
+        audio.commit();
+        Announcer::program().endOfEvent();
+    });
 }
 
 void GameWindow::buildControls() {
@@ -36,7 +42,8 @@ void GameWindow::buildControls() {
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAccessibleDescription(QStringLiteral("Posición"));
-    label2_ = new AnnouncingLabel(this);
+    label2_ = new QLabel(this);
+    label2_->setWordWrap(true);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setAccessibleDescription(QStringLiteral("Estado del juego"));
     QFont large = font();
@@ -60,6 +67,9 @@ void GameWindow::buildControls() {
 }
 
 void GameWindow::Load() {
+    // The game's clock stood still while no timer ran: the worm's first step counts from now,
+    // not from the last event of the previous game.
+    if (s_.syncTimers) s_.syncTimers();
     EventScope event(s_.audio);
     form_->Load();
     board_->refresh();
@@ -67,6 +77,7 @@ void GameWindow::Load() {
 
 void GameWindow::endOfEvent() {
     s_.audio.commit();
+    Announcer::program().endOfEvent();
     board_->refresh();
 }
 

@@ -28,7 +28,7 @@ class GameWindow : public QDialog, public GameWindowHost {
     Form1& form() { return *form_; }
     KeyReceiver* Picture1() const { return picture1_; }
     QLabel* Label1() const { return label1_; }
-    AnnouncingLabel* Label2() const { return label2_; }
+    QLabel* Label2() const { return label2_; }
     BoardView* board() const { return board_; }
 
     // A key the game understands: Form_KeyDown always, Picture1_KeyDown when Picture1 has it.
@@ -50,7 +50,7 @@ class GameWindow : public QDialog, public GameWindowHost {
     FrontendServices& s_;
     KeyReceiver* picture1_ = nullptr;
     QLabel* label1_ = nullptr;
-    AnnouncingLabel* label2_ = nullptr;
+    QLabel* label2_ = nullptr;
     BoardView* board_ = nullptr;
     std::unique_ptr<PlainLabelView> label1View_;
     std::unique_ptr<SpokenLabelView> label2View_;

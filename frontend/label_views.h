@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "platform/label.h"
-#include "platform/qt/announcing_label.h"
+#include "platform/qt/announcer.h"
 #include "platform/qt/qt_dialogs.h"
 
 namespace gus {
@@ -22,13 +22,15 @@ class PlainLabelView : public LabelView {
 
 class SpokenLabelView : public LabelView {
   public:
-    explicit SpokenLabelView(AnnouncingLabel& label) : label_(label) {}
+    explicit SpokenLabelView(QLabel& label) : label_(label) {}
     void captionChanged(const std::string& caption) override {
-        label_.announce(displayText(caption));
+        const QString text = displayText(caption);
+        label_.setText(text);
+        Announcer::program().written(text);
     }
 
   private:
-    AnnouncingLabel& label_;
+    QLabel& label_;
 };
 
 }  // namespace gus

@@ -8,9 +8,15 @@
 
 namespace gus {
 
+ProgramRandom::ProgramRandom() {
+    bool ok = false;
+    const int seed = qEnvironmentVariableIntValue("GUSANICIDA_SEMILLA", &ok);
+    if (ok) fixed_ = seed;
+}
+
 Program::Program(AudioOutput& audio, Beeper& beeper, ProgramFolder folder)
     : audio_(audio),
-      dialogs_(boxes_, timers_, [&audio] { audio.commit(); }),
+      dialogs_(boxes_, timers_, [&audio] { endOfEvent(audio); }),
       services_{timers_,
                 audio,
                 clock_,
@@ -20,7 +26,7 @@ Program::Program(AudioOutput& audio, Beeper& beeper, ProgramFolder folder)
                 std::move(folder),
                 [this] { driver_.sync(); },
                 [](QDialog& window) { window.exec(); }} {
-    timers_.setAfterTick([&audio] { audio.commit(); });
+    timers_.setAfterTick([&audio] { endOfEvent(audio); });
     menu_ = std::make_unique<FormIni>(services_);
     menu_->setOnEndProgram([] { QCoreApplication::quit(); });
     boxes_.setWindowOpener([this](Window w) { menu_->openModal(w); });

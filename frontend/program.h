@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "frontend/frontend_services.h"
 #include "platform/modal.h"
@@ -14,6 +15,19 @@
 namespace gus {
 
 class FormIni;
+
+// The game seeds its numbers from the clock. The screen reader's test replays one game: it
+// fixes the seed with the environment variable GUSANICIDA_SEMILLA.
+class ProgramRandom : public Random {
+  public:
+    ProgramRandom();
+    void seed(std::int32_t seed) override { numbers_.seed(fixed_.value_or(seed)); }
+    double next() override { return numbers_.next(); }
+
+  private:
+    MersenneRandom numbers_;
+    std::optional<std::int32_t> fixed_;
+};
 
 class Program {
   public:
@@ -31,7 +45,7 @@ class Program {
     Scheduler timers_;
     SchedulerDriver driver_{timers_};
     QtClock clock_;
-    MersenneRandom random_;
+    ProgramRandom random_;
     QtDialogs boxes_;
     ModalDialogs dialogs_;
     FrontendServices services_;
