@@ -1,4 +1,4 @@
-// A status bar and its notification, both without size, shown in the window they speak from.
+// A status bar and its two notifications, all without size, in the window they speak from.
 #include "platform/qt/announcement_spot.h"
 
 namespace gus {
@@ -6,24 +6,28 @@ namespace gus {
 AnnouncementText::AnnouncementText(QWidget* parent) : QWidget(parent) {
     setFixedSize(0, 0);
     setFocusPolicy(Qt::NoFocus);
+    // Shown for the first time by an announcement, not with the window: a notification shown
+    // empty would be read with the first text twice.
+    hide();
 }
 
 AnnouncementSpot::AnnouncementSpot(QWidget* window)
-    : QWidget(window), text_(new AnnouncementText(this)) {
+    : QWidget(window), texts_{new AnnouncementText(this), new AnnouncementText(this)} {
     setObjectName(QStringLiteral("Anuncios"));
     setFixedSize(0, 0);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Shown for the first time by the first announcement, not by the window: a notification
-    // shown empty would be read with the first text twice.
-    text_->hide();
     show();
 }
 
 void AnnouncementSpot::say(const QString& text) {
-    text_->hide();
-    text_->setText(text);
-    text_->show();
+    AnnouncementText* before = texts_[last_];
+    last_ = 1 - last_;
+    AnnouncementText* now = texts_[last_];
+    now->hide();
+    now->setText(text);
+    now->show();
+    before->hide();
 }
 
 }  // namespace gus

@@ -56,9 +56,9 @@ TEST_F(GameWindowTest, TheStatusIsAnnouncedAtTheEndOfTheKeyAndKeptAfterTheLabelI
     EXPECT_EQ(window.Label2()->text(), "");
     EXPECT_EQ(announcer.announcements(), before + 1);
     EXPECT_EQ(announcer.lastAnnounced(), "5 vidas te quedan");
-    auto* text = window.findChild<AnnouncementText*>();
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name),
+    auto* spot = window.findChild<AnnouncementSpot*>();
+    ASSERT_NE(spot, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(spot->notification())->text(QAccessible::Name),
               "5 vidas te quedan");
     EXPECT_EQ(window.focusWidget(), window.Picture1());
 }
