@@ -27,10 +27,12 @@ QWidget* speakingWindow() {
     return nullptr;
 }
 
+#ifndef GUS_QT_ANNOUNCEMENTS
 AnnouncementSpot& spotOf(QWidget& window) {
     auto* spot = window.findChild<AnnouncementSpot*>(QString(), Qt::FindDirectChildrenOnly);
     return spot != nullptr ? *spot : *new AnnouncementSpot(&window);
 }
+#endif
 
 }  // namespace
 
