@@ -29,6 +29,7 @@ Dialog::Dialog(FrontendServices& services, Entero mensaje, QWidget* parent)
     QFont large = font();
     large.setPointSize(kDialogPointSize);
     setFont(large);
+    text1_->setFont(large);  // a widget with a style sheet of its own keeps its own font
     // Read-only, yet the player walks through the lines with the arrows and hears each one.
     text1_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text1_->setTabChangesFocus(true);

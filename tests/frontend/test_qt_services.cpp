@@ -24,6 +24,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::Warning;
     std::vector<QString> buttons;
+    int pointSize = 0;
 };
 
 QString withoutAccessKey(QString text) {
@@ -38,6 +39,7 @@ void answerNextBox(SeenBox& seen, QMessageBox::StandardButton press) {
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.pointSize = box->findChild<QLabel*>("qt_msgbox_label")->font().pointSize();
         for (QAbstractButton* b : box->buttons())
             seen.buttons.push_back(withoutAccessKey(b->text()));
         box->button(press)->click();
@@ -58,6 +60,7 @@ TEST_F(QtDialogsTest, AYesNoBoxHasSpanishButtonsNoIconAndTheProgramTitle) {
     EXPECT_EQ(seen.title, "GUSANICIDA");
     EXPECT_EQ(seen.text, "¿Deseas volver a jugar?\nDe nuevo");
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_GE(seen.pointSize, 14);
     std::sort(seen.buttons.begin(), seen.buttons.end());
     EXPECT_EQ(seen.buttons, (std::vector<QString>{"No", "Sí"}));
 }
