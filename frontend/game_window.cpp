@@ -10,7 +10,6 @@
 #include "frontend/key_codes.h"
 #include "frontend/key_receiver.h"
 #include "platform/qt/accessibility.h"
-#include "platform/qt/announcer.h"
 
 namespace gus {
 
@@ -30,10 +29,7 @@ GameWindow::GameWindow(FrontendServices& services, std::function<Entero()> dific
 GameWindow::~GameWindow() {
     form_.reset();
     AudioOutput& audio = s_.audio;
-    s_.timers.setAfterTick([&audio] {
-        audio.commit();
-        Announcer::program().endOfEvent();
-    });
+    s_.timers.setAfterTick([&audio] { gus::endOfEvent(audio); });
 }
 
 void GameWindow::buildControls() {
@@ -76,8 +72,7 @@ void GameWindow::Load() {
 }
 
 void GameWindow::endOfEvent() {
-    s_.audio.commit();
-    Announcer::program().endOfEvent();
+    gus::endOfEvent(s_.audio);
     board_->refresh();
 }
 

@@ -87,6 +87,9 @@ class Scenario:
         key("s")
         if self.process.wait(timeout=10) != 0:
             raise AssertionError("S on the menu did not end the program cleanly")
+        spoken = [u for _, u in self.orca.utterances()]
+        empty = [u for u in spoken if not u.strip(" .") or "notificación" in u or "barra de estado" in u]
+        self.check("no empty notification and no status role words all along", not empty, empty)
 
     def stop(self):
         if self.process.poll() is None:
