@@ -14,6 +14,7 @@
 #include "frontend/messages.h"
 #include "frontend/sound_gallery.h"
 #include "frontend/text_dialog.h"
+#include "platform/qt/announcer.h"
 #include "sound/sound_path.h"
 
 namespace gus {
@@ -30,6 +31,11 @@ QString buttonStyle() {
         " border: 2px solid rgb(120, 80, 30); }"
         "QPushButton:focus { border: 4px solid black; }"
         "QPushButton:pressed { background-color: rgb(230, 180, 120); }");
+}
+
+// A caption as it is heard: without the mark of its access key.
+QString spokenCaption(QString caption) {
+    return caption.remove(QLatin1Char('&'));
 }
 
 }  // namespace
@@ -123,13 +129,17 @@ void FormIni::runCommand(int index) {
 }
 
 void FormIni::cycleDifficulty() {
+    QPushButton* button = Command1(kDifficultyButton);
+    const bool focusedAlready = button->hasFocus();
     dificultad_ = nextDifficulty(dificultad_);
     if (auto caption = difficultyCaption(dificultad_)) {
-        Command1(kDifficultyButton)->setText(QString::fromStdString(*caption));
+        button->setText(QString::fromStdString(*caption));
     }
-    // An access key presses the button without moving the focus to it; the screen reader
-    // speaks the new caption only from the focused button.
-    Command1(kDifficultyButton)->setFocus(Qt::OtherFocusReason);
+    // An access key presses the button without moving the focus to it. Moving the focus makes
+    // the screen reader speak the button with its new caption; a button that has the focus
+    // already is not spoken again when its caption changes, so the caption is announced.
+    button->setFocus(Qt::OtherFocusReason);
+    if (focusedAlready) Announcer::program().announceIn(this, spokenCaption(button->text()));
 }
 
 void FormIni::openTextDialog(Entero mensaje) {

@@ -9,6 +9,7 @@
 #include "frontend/fixed_dialog.h"
 #include "frontend/key_codes.h"
 #include "frontend/key_receiver.h"
+#include "platform/qt/accessibility.h"
 
 namespace gus {
 
@@ -19,10 +20,8 @@ GameWindow::GameWindow(Services& services, std::function<Entero()> dificultadDel
     form_ = std::make_unique<Form1>(s_, *this, std::move(dificultadDelMenu));
     buildControls();
     makeFixedDialog(*this, QStringLiteral("Form1"));
+    exposeAsPlainWindow(*this);
     refreshBoard_ = s_.road.listen(EventRoad::Stage::Views, [this] { board_->refresh(); });
-    // Where the status text is spoken: once per event, after the board is current.
-    announceStatus_ =
-        s_.road.listen(EventRoad::Stage::Announcer, [this] { label2View_->endOfEvent(); });
 }
 
 GameWindow::~GameWindow() = default;
@@ -33,7 +32,8 @@ void GameWindow::buildControls() {
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAccessibleDescription(QStringLiteral("Posición"));
-    label2_ = new AnnouncingLabel(this);
+    label2_ = new QLabel(this);
+    label2_->setWordWrap(true);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setAccessibleDescription(QStringLiteral("Estado del juego"));
     QFont large = font();

@@ -31,7 +31,7 @@ class GameWindow : public QDialog, public GameWindowHost {
     Form1& form() { return *form_; }
     KeyReceiver* Picture1() const { return picture1_; }
     QLabel* Label1() const { return label1_; }
-    AnnouncingLabel* Label2() const { return label2_; }
+    QLabel* Label2() const { return label2_; }
     BoardView* board() const { return board_; }
 
     // Every key: Form_KeyDown always, Picture1_KeyDown when Picture1 has it.
@@ -52,12 +52,11 @@ class GameWindow : public QDialog, public GameWindowHost {
     Services& s_;
     KeyReceiver* picture1_ = nullptr;
     QLabel* label1_ = nullptr;
-    AnnouncingLabel* label2_ = nullptr;
+    QLabel* label2_ = nullptr;
     BoardView* board_ = nullptr;
     std::unique_ptr<PlainLabelView> label1View_;
     std::unique_ptr<SpokenLabelView> label2View_;
     EventRoad::Listener refreshBoard_;
-    EventRoad::Listener announceStatus_;
     bool closedByGame_ = false;
     // Last: the game goes before the views it writes to.
     std::unique_ptr<Form1> form_;

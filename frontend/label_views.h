@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "platform/label.h"
-#include "platform/qt/announcing_label.h"
+#include "platform/qt/announcer.h"
 #include "platform/qt/qt_dialogs.h"
 
 namespace gus {
@@ -25,21 +25,15 @@ class PlainLabelView : public LabelView {
 // utterance with all of their text.
 class SpokenLabelView : public LabelView {
   public:
-    explicit SpokenLabelView(AnnouncingLabel& label) : label_(label) {}
+    explicit SpokenLabelView(QLabel& label) : label_(label) {}
     void captionChanged(const std::string& caption) override {
-        latest_ = displayText(caption);
-        written_ = true;
-    }
-    void endOfEvent() {
-        if (!written_) return;
-        written_ = false;
-        label_.announce(latest_);
+        const QString text = displayText(caption);
+        label_.setText(text);
+        Announcer::program().written(text);
     }
 
   private:
-    AnnouncingLabel& label_;
-    QString latest_;
-    bool written_ = false;
+    QLabel& label_;
 };
 
 }  // namespace gus

@@ -7,6 +7,12 @@
 
 namespace gus {
 
+ProgramRandom::ProgramRandom() {
+    bool ok = false;
+    const int seed = qEnvironmentVariableIntValue("GUSANICIDA_SEMILLA", &ok);
+    if (ok) fixed_ = seed;
+}
+
 Program::Program(AudioOutput& audio, Beeper& beeper, ProgramFolder folder)
     : audio_(audio),
       road_(timers_, audio),

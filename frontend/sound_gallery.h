@@ -40,12 +40,16 @@ class Dialog1 : public QDialog {
     // True when the key closed the gallery.
     bool List1_KeyDown(Entero KeyCode);
 
+  protected:
+    bool event(QEvent* e) override;
+
   private:
     void playEntry(int index);
 
     Services& s_;
     Channel mp1_;
     GalleryList* list1_;
+    bool entrySpoken_ = false;
 };
 
 }  // namespace gus

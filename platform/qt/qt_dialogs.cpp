@@ -20,6 +20,9 @@ QWidget* topWindow() {
 Answer QtDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons) {
     QMessageBox box(topWindow());
     box.setIcon(QMessageBox::NoIcon);
+    QFont large = box.font();
+    large.setPointSize(kDialogPointSize);
+    box.setFont(large);
     box.setWindowTitle(QString::fromUtf8(title.empty() ? kProgramTitle : title.c_str()));
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));

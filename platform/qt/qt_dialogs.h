@@ -12,6 +12,9 @@ class QWidget;
 
 namespace gus {
 
+// The size of the text of boxes and dialogs, for players who still see a little.
+inline constexpr int kDialogPointSize = 14;
+
 // Plain text as a Qt widget shows it: the game writes its line breaks as "\r\n".
 QString displayText(const std::string& text);
 

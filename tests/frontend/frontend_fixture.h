@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "frontend/form_ini.h"
+#include "platform/qt/announcer.h"
 #include "platform/sim/sim_platform.h"
 
 namespace gus::testing {
@@ -41,6 +42,7 @@ class SimFrontend {
 
     SimPlatform p;
     Services services;
+    EventRoad::Listener speaking = Announcer::program().speakAtEndOfEvents(p.road);
 
   private:
     void runModal(QDialog& window);

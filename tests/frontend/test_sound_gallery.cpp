@@ -41,6 +41,7 @@ TEST_F(GalleryTest, FourteenEntriesWithTheFirstSelectedAndNothingPlayed) {
     EXPECT_FALSE(gallery.MP1().autoStart());
     EXPECT_EQ(gallery.MP1().playCount(), 1);
     EXPECT_EQ(gallery.focusWidget(), gallery.List1());
+    EXPECT_GE(gallery.List1()->font().pointSize(), 14);
 }
 
 TEST_F(GalleryTest, EveryEntryPlaysItsFileWithItsBalanceAndVolume) {
