@@ -10,8 +10,7 @@
 
 namespace gus {
 
-Dialog2::Dialog2(FrontendServices& services, std::function<Entero()> dificultadDelMenu,
-                 QWidget* parent)
+Dialog2::Dialog2(Services& services, std::function<Entero()> dificultadDelMenu, QWidget* parent)
     : ActivatedDialog(parent),
       s_(services),
       dificultadDelMenu_(std::move(dificultadDelMenu)),
@@ -32,11 +31,12 @@ Dialog2::Dialog2(FrontendServices& services, std::function<Entero()> dificultadD
 Dialog2::~Dialog2() = default;
 
 void Dialog2::Form_Activate() {
-    EventScope event(s_.audio);
-    const Entero dificultad = dificultadDelMenu_ ? dificultadDelMenu_() : Entero{1};
-    if (const char* file = endingSound(dificultad)) {
-        mp1_.setFileName(soundPath(s_.folder, file));
-    }
+    s_.road.handle([this] {
+        const Entero dificultad = dificultadDelMenu_ ? dificultadDelMenu_() : Entero{1};
+        if (const char* file = endingSound(dificultad)) {
+            mp1_.setFileName(soundPath(s_.folder, file));
+        }
+    });
 }
 
 void Dialog2::OKButton_Click() {

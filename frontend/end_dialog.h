@@ -4,8 +4,9 @@
 #include <functional>
 
 #include "frontend/fixed_dialog.h"
-#include "frontend/frontend_services.h"
 #include "game/tipos.h"
+#include "platform/event_road.h"
+#include "platform/services.h"
 #include "sound/channel.h"
 
 class QPushButton;
@@ -14,7 +15,7 @@ namespace gus {
 
 class Dialog2 : public ActivatedDialog {
   public:
-    Dialog2(FrontendServices& services, std::function<Entero()> dificultadDelMenu,
+    Dialog2(Services& services, std::function<Entero()> dificultadDelMenu,
             QWidget* parent = nullptr);
     ~Dialog2() override;
 
@@ -25,7 +26,7 @@ class Dialog2 : public ActivatedDialog {
     void OKButton_Click();
 
   private:
-    FrontendServices& s_;
+    Services& s_;
     std::function<Entero()> dificultadDelMenu_;
     Channel mp1_;
     QPushButton* okButton_;

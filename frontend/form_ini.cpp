@@ -14,6 +14,7 @@
 #include "frontend/messages.h"
 #include "frontend/sound_gallery.h"
 #include "frontend/text_dialog.h"
+#include "platform/qt/announcer.h"
 #include "sound/sound_path.h"
 
 namespace gus {
@@ -32,19 +33,24 @@ QString buttonStyle() {
         "QPushButton:pressed { background-color: rgb(230, 180, 120); }");
 }
 
+// A caption as it is heard: without the mark of its access key.
+QString spokenCaption(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
+
 }  // namespace
 
-FormIni::FormIni(FrontendServices& services, QWidget* parent)
+FormIni::FormIni(Services& services, ModalRunner runModal, QWidget* parent)
     : QWidget(parent),
       s_(services),
+      runModal_(runModal ? std::move(runModal) : [](QDialog& window) { window.exec(); }),
       mediaPlayer1_(services.audio, "MediaPlayer1", ChannelSetup{true, 0, 0, 0}) {
     setObjectName(QStringLiteral("FormIni"));
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     setAccessibleName(QString::fromUtf8(kProgramTitle));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     createButtons();
-    EventScope event(s_.audio);
-    Form_Load();
+    s_.road.handle([this] { Form_Load(); });
 }
 
 FormIni::~FormIni() = default;
@@ -86,12 +92,14 @@ void FormIni::Form_Load() {
 }
 
 void FormIni::Form_Activate() {
-    EventScope event(s_.audio);
-    mediaPlayer1_.play();
+    s_.road.handle([this] { mediaPlayer1_.play(); });
 }
 
 void FormIni::Command1_Click(int index) {
-    EventScope event(s_.audio);
+    s_.road.handle([this, index] { runCommand(index); });
+}
+
+void FormIni::runCommand(int index) {
     if (index != kDifficultyButton) mediaPlayer1_.stop();
     switch (index) {
         case 0:
@@ -121,34 +129,43 @@ void FormIni::Command1_Click(int index) {
 }
 
 void FormIni::cycleDifficulty() {
+    QPushButton* button = Command1(kDifficultyButton);
+    const bool focusedAlready = button->hasFocus();
     dificultad_ = nextDifficulty(dificultad_);
     if (auto caption = difficultyCaption(dificultad_)) {
-        Command1(kDifficultyButton)->setText(QString::fromStdString(*caption));
+        button->setText(QString::fromStdString(*caption));
     }
-    // An access key presses the button without moving the focus to it; the screen reader
-    // speaks the new caption only from the focused button.
-    Command1(kDifficultyButton)->setFocus(Qt::OtherFocusReason);
+    // An access key presses the button without moving the focus to it. Moving the focus makes
+    // the screen reader speak the button with its new caption; a button that has the focus
+    // already is not spoken again when its caption changes, so the caption is announced.
+    button->setFocus(Qt::OtherFocusReason);
+    if (focusedAlready) Announcer::program().announceIn(this, spokenCaption(button->text()));
 }
 
 void FormIni::openTextDialog(Entero mensaje) {
     {
         Dialog dialog(s_, mensaje, this);
         textDialog_ = &dialog;
-        showModally(s_, dialog);
+        showModally(dialog);
         textDialog_ = nullptr;
     }
     Form_Activate();
 }
 
-void FormIni::openGame() {
-    {
-        GameWindow game(
+GameWindow& FormIni::game() {
+    if (!game_) {
+        game_ = std::make_unique<GameWindow>(
             s_, [this] { return dificultad_; }, this);
-        gameWindow_ = &game;
-        game.Load();
-        if (!game.closedByGame()) showModally(s_, game);
-        gameWindow_ = nullptr;
     }
+    return *game_;
+}
+
+void FormIni::openGame() {
+    GameWindow& window = game();
+    gameWindow_ = &window;
+    window.Load();
+    if (!window.closedByGame()) showModally(window);
+    gameWindow_ = nullptr;
     Form_Activate();
 }
 
@@ -156,23 +173,27 @@ void FormIni::openGallery() {
     {
         Dialog1 gallery(s_, this);
         gallery_ = &gallery;
-        showModally(s_, gallery);
+        showModally(gallery);
         gallery_ = nullptr;
     }
     mediaPlayer1_.play();
     Form_Activate();
 }
 
-void FormIni::openModal(Window w) {
+void FormIni::openModal(const std::string& window) {
     // The game opens no window of its own but the end-of-game dialog.
-    if (w == Window::Dialog2) openEnding();
+    if (window == "Dialog2") openEnding();
 }
 
 void FormIni::openEnding() {
     QWidget* owner = gameWindow_ != nullptr ? static_cast<QWidget*>(gameWindow_) : this;
     Dialog2 ending(
         s_, [this] { return dificultad_; }, owner);
-    showModally(s_, ending);
+    showModally(ending);
+}
+
+void FormIni::showModally(QDialog& window) {
+    s_.road.modal([&] { runModal_(window); });
 }
 
 void FormIni::closeEverything() {
@@ -198,10 +219,7 @@ void FormIni::showEvent(QShowEvent* event) {
 }
 
 void FormIni::closeEvent(QCloseEvent* event) {
-    {
-        EventScope scope(s_.audio);
-        mediaPlayer1_.stop();
-    }
+    s_.road.handle([this] { mediaPlayer1_.stop(); });
     QWidget::closeEvent(event);
     if (onEndProgram_) onEndProgram_();
 }

@@ -4,11 +4,15 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
+#include <string>
 
-#include "frontend/frontend_services.h"
 #include "game/tipos.h"
+#include "platform/event_road.h"
+#include "platform/services.h"
 #include "sound/channel.h"
 
+class QDialog;
 class QPushButton;
 
 namespace gus {
@@ -19,7 +23,10 @@ class GameWindow;
 
 class FormIni : public QWidget {
   public:
-    explicit FormIni(FrontendServices& services, QWidget* parent = nullptr);
+    // Shows a window modally and returns when it has closed; by default its own event loop.
+    using ModalRunner = std::function<void(QDialog&)>;
+
+    explicit FormIni(Services& services, ModalRunner runModal = {}, QWidget* parent = nullptr);
     ~FormIni() override;
 
     Entero Dificultad() const { return dificultad_; }
@@ -31,7 +38,7 @@ class FormIni : public QWidget {
     void Form_Activate();
     void Command1_Click(int index);
     // The game asks for one of its windows (the end-of-game dialog).
-    void openModal(Window w);
+    void openModal(const std::string& window);
     void setOnEndProgram(std::function<void()> fn) { onEndProgram_ = std::move(fn); }
     void centreOnScreen();
 
@@ -39,6 +46,8 @@ class FormIni : public QWidget {
     Dialog* textDialog() const { return textDialog_; }
     Dialog1* gallery() const { return gallery_; }
     GameWindow* gameWindow() const { return gameWindow_; }
+    // The game window, created on first use and kept for the whole run.
+    GameWindow& game();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -47,6 +56,7 @@ class FormIni : public QWidget {
 
   private:
     void createButtons();
+    void runCommand(int index);
     void layOutButtons();
     void openTextDialog(Entero mensaje);
     void openGame();
@@ -55,8 +65,10 @@ class FormIni : public QWidget {
     void cycleDifficulty();
     void closeEverything();
     bool pressByAccessKey(const QString& typed);
+    void showModally(QDialog& window);
 
-    FrontendServices& s_;
+    Services& s_;
+    ModalRunner runModal_;
     Channel mediaPlayer1_;
     Entero dificultad_ = 0;
     std::array<QPushButton*, 7> command1_{};
@@ -65,6 +77,7 @@ class FormIni : public QWidget {
     Dialog1* gallery_ = nullptr;
     GameWindow* gameWindow_ = nullptr;
     std::function<void()> onEndProgram_;
+    std::unique_ptr<GameWindow> game_;
 };
 
 }  // namespace gus

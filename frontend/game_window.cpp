@@ -9,26 +9,22 @@
 #include "frontend/fixed_dialog.h"
 #include "frontend/key_codes.h"
 #include "frontend/key_receiver.h"
+#include "platform/qt/accessibility.h"
 
 namespace gus {
 
-GameWindow::GameWindow(FrontendServices& services, std::function<Entero()> dificultadDelMenu,
+GameWindow::GameWindow(Services& services, std::function<Entero()> dificultadDelMenu,
                        QWidget* parent)
     : QDialog(parent), s_(services) {
     setWindowTitle(QString::fromUtf8(kProgramTitle));
-    form_ = std::make_unique<Form1>(Form1Services{s_.timers, s_.audio, s_.clock, s_.random,
-                                                  s_.beeper, s_.dialogs, s_.folder, *this,
-                                                  std::move(dificultadDelMenu)});
+    form_ = std::make_unique<Form1>(s_, *this, std::move(dificultadDelMenu));
     buildControls();
     makeFixedDialog(*this, QStringLiteral("Form1"));
-    s_.timers.setAfterTick([this] { endOfEvent(); });
+    exposeAsPlainWindow(*this);
+    refreshBoard_ = s_.road.listen(EventRoad::Stage::Views, [this] { board_->refresh(); });
 }
 
-GameWindow::~GameWindow() {
-    form_.reset();
-    AudioOutput& audio = s_.audio;
-    s_.timers.setAfterTick([&audio] { audio.commit(); });
-}
+GameWindow::~GameWindow() = default;
 
 void GameWindow::buildControls() {
     picture1_ =
@@ -36,7 +32,8 @@ void GameWindow::buildControls() {
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAccessibleDescription(QStringLiteral("Posición"));
-    label2_ = new AnnouncingLabel(this);
+    label2_ = new QLabel(this);
+    label2_->setWordWrap(true);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setAccessibleDescription(QStringLiteral("Estado del juego"));
     QFont large = font();
@@ -60,37 +57,25 @@ void GameWindow::buildControls() {
 }
 
 void GameWindow::Load() {
-    EventScope event(s_.audio);
-    form_->Load();
-    board_->refresh();
-}
-
-void GameWindow::endOfEvent() {
-    s_.audio.commit();
-    board_->refresh();
+    closedByGame_ = false;
+    s_.road.handle([this] { form_->Load(); });
+    picture1_->setFocus(Qt::OtherFocusReason);
 }
 
 void GameWindow::deliverKey(Entero code, Entero shift, bool toPicture1) {
-    if (s_.syncTimers) s_.syncTimers();
     if (!form_->cargada()) return;
-    {
-        EventScope event(s_.audio);
+    s_.road.handle([&] {
         Entero keyCode = code;
         form_->Form_KeyDown(keyCode, shift);
         // A window closed by the first handler has no Picture1 left to take the key.
         if (toPicture1 && form_->cargada()) form_->Picture1_KeyDown(keyCode, shift);
-    }
-    board_->refresh();
+    });
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {
     // Keys that reach the window itself: Picture1 does not have the focus (Esc gives it back).
-    if (const std::optional<Entero> code = virtualKeyCode(event->key())) {
-        deliverKey(*code, modifierBits(event->modifiers()), false);
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    deliverKey(keyCodeOf(*event), modifierBits(event->modifiers()), false);
+    event->accept();
 }
 
 LabelView* GameWindow::labelView(const std::string& label) {
@@ -114,10 +99,7 @@ void GameWindow::closeWindow() {
 
 void GameWindow::reject() {
     // Closed by its close control: the game is abandoned, every timer and sound stops.
-    if (form_->cargada()) {
-        EventScope event(s_.audio);
-        form_->Unload();
-    }
+    if (form_->cargada()) s_.road.handle([this] { form_->Unload(); });
     QDialog::reject();
 }
 

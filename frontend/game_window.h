@@ -5,18 +5,21 @@
 #include <functional>
 #include <memory>
 
-#include "frontend/frontend_services.h"
 #include "frontend/label_views.h"
 #include "game/form1.h"
+#include "platform/event_road.h"
+#include "platform/services.h"
 
 namespace gus {
 
 class BoardView;
 class KeyReceiver;
 
+// One window, and one Form1 in it, for the whole run: the menu loads and unloads it for every
+// game, and the game's variables carry from one game to the next.
 class GameWindow : public QDialog, public GameWindowHost {
   public:
-    GameWindow(FrontendServices& services, std::function<Entero()> dificultadDelMenu,
+    GameWindow(Services& services, std::function<Entero()> dificultadDelMenu,
                QWidget* parent = nullptr);
     ~GameWindow() override;
 
@@ -28,10 +31,10 @@ class GameWindow : public QDialog, public GameWindowHost {
     Form1& form() { return *form_; }
     KeyReceiver* Picture1() const { return picture1_; }
     QLabel* Label1() const { return label1_; }
-    AnnouncingLabel* Label2() const { return label2_; }
+    QLabel* Label2() const { return label2_; }
     BoardView* board() const { return board_; }
 
-    // A key the game understands: Form_KeyDown always, Picture1_KeyDown when Picture1 has it.
+    // Every key: Form_KeyDown always, Picture1_KeyDown when Picture1 has it.
     void deliverKey(Entero code, Entero shift, bool toPicture1);
 
     LabelView* labelView(const std::string& label) override;
@@ -45,15 +48,15 @@ class GameWindow : public QDialog, public GameWindowHost {
 
   private:
     void buildControls();
-    void endOfEvent();
 
-    FrontendServices& s_;
+    Services& s_;
     KeyReceiver* picture1_ = nullptr;
     QLabel* label1_ = nullptr;
-    AnnouncingLabel* label2_ = nullptr;
+    QLabel* label2_ = nullptr;
     BoardView* board_ = nullptr;
     std::unique_ptr<PlainLabelView> label1View_;
     std::unique_ptr<SpokenLabelView> label2View_;
+    EventRoad::Listener refreshBoard_;
     bool closedByGame_ = false;
     // Last: the game goes before the views it writes to.
     std::unique_ptr<Form1> form_;

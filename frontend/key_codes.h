@@ -1,16 +1,17 @@
 // Qt keys to the virtual key codes and modifier bits the game understands.
 #pragma once
 
-#include <QtCore/qnamespace.h>
-
-#include <optional>
+#include <QKeyEvent>
 
 #include "game/tipos.h"
 
 namespace gus {
 
-// Nothing for a key the game does not use.
-std::optional<Entero> virtualKeyCode(int qtKey);
+// The virtual key code of every key: letters, digits, keypad, function, editing and modifier
+// keys, punctuation as on a US keyboard. A key with no such code (a media key, a dead accent)
+// gives 0, which the game takes as a key with no meaning of its own.
+Entero virtualKeyCode(int qtKey, bool keypad = false);
+Entero keyCodeOf(const QKeyEvent& event);
 // 1 Shift, 2 Ctrl, 4 Alt.
 Entero modifierBits(Qt::KeyboardModifiers modifiers);
 

@@ -30,13 +30,9 @@ void KeyReceiver::drawMarks() {
 }
 
 void KeyReceiver::keyPressEvent(QKeyEvent* event) {
-    const std::optional<Entero> code = virtualKeyCode(event->key());
-    if (!code) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    // A held key repeats: every repeat is one more press, handled before the next arrives.
-    sink_(*code, modifierBits(event->modifiers()));
+    // Every key is the game's, also one with no meaning in it (Ctrl alone, B): each runs the key
+    // handler's common tail. A held key repeats: every repeat is one more press.
+    sink_(keyCodeOf(*event), modifierBits(event->modifiers()));
     event->accept();
 }
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "platform/label.h"
-#include "platform/qt/announcing_label.h"
+#include "platform/qt/announcer.h"
 #include "platform/qt/qt_dialogs.h"
 
 namespace gus {
@@ -20,15 +20,20 @@ class PlainLabelView : public LabelView {
     QLabel& label_;
 };
 
+// Label2: every write is kept, and the latest one of an event is shown and announced once, at
+// the end of the event (the road's announcer stage), so several writes in one key are one
+// utterance with all of their text.
 class SpokenLabelView : public LabelView {
   public:
-    explicit SpokenLabelView(AnnouncingLabel& label) : label_(label) {}
+    explicit SpokenLabelView(QLabel& label) : label_(label) {}
     void captionChanged(const std::string& caption) override {
-        label_.announce(displayText(caption));
+        const QString text = displayText(caption);
+        label_.setText(text);
+        Announcer::program().written(text);
     }
 
   private:
-    AnnouncingLabel& label_;
+    QLabel& label_;
 };
 
 }  // namespace gus

@@ -2,33 +2,32 @@
 #include "frontend/program.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 
 #include "frontend/form_ini.h"
 
 namespace gus {
 
+ProgramRandom::ProgramRandom() {
+    bool ok = false;
+    const int seed = qEnvironmentVariableIntValue("GUSANICIDA_SEMILLA", &ok);
+    if (ok) fixed_ = seed;
+}
+
 Program::Program(AudioOutput& audio, Beeper& beeper, ProgramFolder folder)
     : audio_(audio),
-      dialogs_(boxes_, timers_, [&audio] { audio.commit(); }),
-      services_{timers_,
-                audio,
-                clock_,
-                random_,
-                beeper,
-                dialogs_,
-                std::move(folder),
-                [this] { driver_.sync(); },
-                [](QDialog& window) { window.exec(); }} {
-    timers_.setAfterTick([&audio] { audio.commit(); });
+      road_(timers_, audio),
+      services_{
+          timers_, audio, clock_, random_, beeper, dialogs_, std::move(folder), road_,
+      } {
+    // Timers enabled by an input count from the moment it came.
+    road_.setPresent([this] { return driver_.gameNow(); });
     menu_ = std::make_unique<FormIni>(services_);
     menu_->setOnEndProgram([] { QCoreApplication::quit(); });
-    boxes_.setWindowOpener([this](Window w) { menu_->openModal(w); });
+    boxes_.setWindowOpener([this](const std::string& window) { menu_->openModal(window); });
 }
 
 Program::~Program() {
     menu_.reset();
-    timers_.setAfterTick({});
 }
 
 void Program::start() {

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
-#include "frontend/frontend_services.h"
+#include "platform/event_road.h"
+#include "platform/qt/announcer.h"
 #include "platform/modal.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
@@ -15,6 +17,19 @@ namespace gus {
 
 class FormIni;
 
+// The game seeds its numbers from the clock. The screen reader's test replays one game: it
+// fixes the seed with the environment variable GUSANICIDA_SEMILLA.
+class ProgramRandom : public Random {
+  public:
+    ProgramRandom();
+    void seed(std::int32_t seed) override { numbers_.seed(fixed_.value_or(seed)); }
+    double next() override { return numbers_.next(); }
+
+  private:
+    MersenneRandom numbers_;
+    std::optional<std::int32_t> fixed_;
+};
+
 class Program {
   public:
     Program(AudioOutput& audio, Beeper& beeper, ProgramFolder folder);
@@ -25,16 +40,19 @@ class Program {
     // Shows the menu in the middle of the screen; the program ends when the menu closes.
     void start();
     FormIni& menu() { return *menu_; }
+    EventRoad& road() { return road_; }
 
   private:
     AudioOutput& audio_;
     Scheduler timers_;
     SchedulerDriver driver_{timers_};
+    EventRoad road_;
+    EventRoad::Listener speaking_ = Announcer::program().speakAtEndOfEvents(road_);
     QtClock clock_;
-    MersenneRandom random_;
+    ProgramRandom random_;
     QtDialogs boxes_;
-    ModalDialogs dialogs_;
-    FrontendServices services_;
+    ModalDialogs dialogs_{boxes_, timers_, road_};
+    Services services_;
     std::unique_ptr<FormIni> menu_;
 };
 

@@ -2,11 +2,15 @@
 #include "frontend/sound_gallery.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "frontend/fixed_dialog.h"
 #include "frontend/gallery_sounds.h"
 #include "frontend/key_codes.h"
+#include "platform/qt/accessibility.h"
+#include "platform/qt/announcer.h"
+#include "platform/qt/qt_dialogs.h"
 #include "sound/sound_path.h"
 
 namespace gus {
@@ -16,7 +20,7 @@ void GalleryList::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
-Dialog1::Dialog1(FrontendServices& services, QWidget* parent)
+Dialog1::Dialog1(Services& services, QWidget* parent)
     : QDialog(parent),
       s_(services),
       mp1_(services.audio, "MP1", ChannelSetup{false, 1, -600, 0}),
@@ -25,25 +29,40 @@ Dialog1::Dialog1(FrontendServices& services, QWidget* parent)
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setAccessibleName(QStringLiteral("Sonidos del juego"));
     list1_->setMinimumSize(420, 320);
+    QFont large = font();
+    large.setPointSize(kDialogPointSize);
+    setFont(large);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list1_);
     makeFixedDialog(*this, QStringLiteral("Dialog1"));
+    exposeAsPlainWindow(*this);
 
     list1_->addItem(QString::fromUtf8(gallerySounds()[0].caption));
-    connect(list1_, &QListWidget::currentRowChanged, this, [this] {
-        EventScope event(s_.audio);
-        List1_Click();
-    });
+    connect(list1_, &QListWidget::currentRowChanged, this,
+            [this] { s_.road.handle([this] { List1_Click(); }); });
     list1_->setBeforeKey([this](QKeyEvent* e) {
-        EventScope event(s_.audio);
-        const std::optional<Entero> code = virtualKeyCode(e->key());
-        return List1_KeyDown(code.value_or(Entero{0}));
+        bool used = false;
+        s_.road.handle([&] { used = List1_KeyDown(keyCodeOf(*e)); });
+        return used;
     });
-    EventScope event(s_.audio);
-    Form_Load();
+    s_.road.handle([this] { Form_Load(); });
 }
 
 Dialog1::~Dialog1() = default;
+
+bool Dialog1::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !entrySpoken_) {
+        entrySpoken_ = true;
+        // After the window and the list have been presented: the screen reader names the
+        // list, not its selected entry.
+        QTimer::singleShot(0, this, [this] {
+            if (QListWidgetItem* item = list1_->currentItem()) {
+                Announcer::program().announceIn(this, item->text());
+            }
+        });
+    }
+    return QDialog::event(e);
+}
 
 void Dialog1::Form_Load() {
     for (int i = 1; i < kGalleryEntries; ++i) {

@@ -5,8 +5,9 @@
 #include <QListWidget>
 #include <functional>
 
-#include "frontend/frontend_services.h"
 #include "game/tipos.h"
+#include "platform/event_road.h"
+#include "platform/services.h"
 #include "sound/channel.h"
 
 namespace gus {
@@ -28,7 +29,7 @@ class GalleryList : public QListWidget {
 
 class Dialog1 : public QDialog {
   public:
-    explicit Dialog1(FrontendServices& services, QWidget* parent = nullptr);
+    explicit Dialog1(Services& services, QWidget* parent = nullptr);
     ~Dialog1() override;
 
     GalleryList* List1() const { return list1_; }
@@ -39,12 +40,16 @@ class Dialog1 : public QDialog {
     // True when the key closed the gallery.
     bool List1_KeyDown(Entero KeyCode);
 
+  protected:
+    bool event(QEvent* e) override;
+
   private:
     void playEntry(int index);
 
-    FrontendServices& s_;
+    Services& s_;
     Channel mp1_;
     GalleryList* list1_;
+    bool entrySpoken_ = false;
 };
 
 }  // namespace gus

@@ -13,7 +13,7 @@
 
 namespace gus {
 
-Dialog::Dialog(FrontendServices& services, Entero mensaje, QWidget* parent)
+Dialog::Dialog(Services& services, Entero mensaje, QWidget* parent)
     : ActivatedDialog(parent),
       s_(services),
       mensaje_(mensaje),
@@ -21,8 +21,15 @@ Dialog::Dialog(FrontendServices& services, Entero mensaje, QWidget* parent)
       text1_(new QPlainTextEdit(this)),
       okButton_(new QPushButton(QStringLiteral("Aceptar"), this)) {
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAccessibleName(QStringLiteral("Texto"));
     text1_->setReadOnly(true);
+    // A screen reader reads line by line: a line must be a whole sentence, never a piece of
+    // one cut where the window happens to wrap it.
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setStyleSheet(QStringLiteral("QPlainTextEdit:focus { border: 3px solid black; }"));
+    QFont large = font();
+    large.setPointSize(kDialogPointSize);
+    setFont(large);
+    text1_->setFont(large);  // a widget with a style sheet of its own keeps its own font
     // Read-only, yet the player walks through the lines with the arrows and hears each one.
     text1_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text1_->setTabChangesFocus(true);
@@ -52,10 +59,15 @@ void Dialog::setText1(const std::string& text) {
 }
 
 void Dialog::Form_Activate() {
-    EventScope event(s_.audio);
+    s_.road.handle([this] { activate(); });
+}
+
+void Dialog::activate() {
     text1_->setEnabled(true);
     text1_->setVisible(true);
     setWindowTitle(QString::fromStdString(messageCaption(mensaje_)));
+    // Named after what it holds; the screen reader adds "texto" and "sólo lectura" itself.
+    text1_->setAccessibleName(windowTitle());
     if (mensaje_ == kMensajeIntroduccion) {
         text1_->setEnabled(false);
         text1_->setVisible(false);
@@ -68,10 +80,7 @@ void Dialog::Form_Activate() {
 }
 
 void Dialog::OKButton_Click() {
-    {
-        EventScope event(s_.audio);
-        mediaPlayer1_.stop();
-    }
+    s_.road.handle([this] { mediaPlayer1_.stop(); });
     accept();
 }
 

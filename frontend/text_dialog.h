@@ -2,8 +2,9 @@
 #pragma once
 
 #include "frontend/fixed_dialog.h"
-#include "frontend/frontend_services.h"
 #include "game/tipos.h"
+#include "platform/event_road.h"
+#include "platform/services.h"
 #include "sound/channel.h"
 
 class QPlainTextEdit;
@@ -13,7 +14,7 @@ namespace gus {
 
 class Dialog : public ActivatedDialog {
   public:
-    Dialog(FrontendServices& services, Entero mensaje, QWidget* parent = nullptr);
+    Dialog(Services& services, Entero mensaje, QWidget* parent = nullptr);
     ~Dialog() override;
 
     Entero Mensaje() const { return mensaje_; }
@@ -27,9 +28,10 @@ class Dialog : public ActivatedDialog {
     void OKButton_Click();
 
   private:
+    void activate();
     void setText1(const std::string& text);
 
-    FrontendServices& s_;
+    Services& s_;
     Entero mensaje_;
     Channel mediaPlayer1_;
     QPlainTextEdit* text1_;

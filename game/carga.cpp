@@ -39,7 +39,7 @@ void Form1::Form_Load() {
     c().Wmp1[3]->setBalance(-3000);
     c().Wmp1[2]->setBalance(200);
     c().Wmp1[2]->setVolume(-300);
-    Dificultad = s_.dificultadDelMenu ? s_.dificultadDelMenu() : Entero{1};
+    Dificultad = dificultadDelMenu_ ? dificultadDelMenu_() : Entero{1};
     MaxMonstruos = Dificultad == 2 ? 15 : 9;
     AceleracionFase = Dificultad == 0 ? 0 : Dificultad == 1 ? 35 : 50;
     Vidas = 5;
@@ -62,11 +62,11 @@ void Form1::paraJuegoAnterior() {
 }
 
 void Form1::DibujaMarcas() {
-    s_.host.drawMarks();
+    host_.drawMarks();
 }
 
 void Form1::MuestraFinal() {
-    s_.dialogs.showModal(Window::Dialog2);
+    s_.dialogs.showModal("Dialog2");
 }
 
 }  // namespace gus

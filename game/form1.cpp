@@ -11,7 +11,7 @@ ChannelSetup canal(bool autoStart, int volume, int balance = 0) {
 
 }  // namespace
 
-ControlesForm1::ControlesForm1(Form1& form, const Form1Services& s)
+ControlesForm1::ControlesForm1(Form1& form, const Services& s, GameWindowHost& host)
     : WMPSalida(s.audio, "WMPSalida", canal(false, -600)),
       WMPAux(s.audio, "WMPAux", canal(false, -600)),
       WMPMonstruo(s.audio, "WMPMonstruo", canal(false, -600)),
@@ -29,8 +29,8 @@ ControlesForm1::ControlesForm1(Form1& form, const Form1Services& s)
         Wmp1.push_back(std::make_unique<Channel>(s.audio, "Wmp1(" + std::to_string(i) + ")",
                                                  canal(i != 5, -600)));
     }
-    Label1.setView(s.host.labelView("Label1"));
-    Label2.setView(s.host.labelView("Label2"));
+    Label1.setView(host.labelView("Label1"));
+    Label2.setView(host.labelView("Label2"));
     Label2.setOnChange([&form] { form.Label2_Change(); });
 }
 
@@ -49,29 +49,29 @@ void ControlesForm1::apaga() {
     Label2.kill();
 }
 
-Form1::Form1(Form1Services services) : s_(std::move(services)) {}
+Form1::Form1(const Services& services, GameWindowHost& host,
+             std::function<Entero()> dificultadDelMenu)
+    : s_(services), host_(host), dificultadDelMenu_(std::move(dificultadDelMenu)) {}
 
 Form1::~Form1() = default;
 
 void Form1::Load() {
     // The controls of a closed window are only replaced here, never inside one of their own
     // events, so a handler that closes the window can still run to its end safely.
-    controles_ = std::make_unique<ControlesForm1>(*this, s_);
+    controles_ = std::make_unique<ControlesForm1>(*this, s_, host_);
     cargada_ = true;
     Form_Load();
-    s_.audio.commit();
 }
 
 void Form1::Unload() {
     if (!cargada_) return;
     cargada_ = false;
     controles_->apaga();
-    s_.audio.commit();
 }
 
 void Form1::cierraVentana() {
     Unload();
-    s_.host.closeWindow();
+    host_.closeWindow();
 }
 
 }  // namespace gus

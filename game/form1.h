@@ -27,22 +27,10 @@ class GameWindowHost {
     virtual void closeWindow() = 0;
 };
 
-struct Form1Services {
-    Scheduler& timers;
-    AudioOutput& audio;
-    const Clock& clock;
-    Random& random;
-    Beeper& beeper;
-    Dialogs& dialogs;  // already holds the game's timers while a box is open
-    ProgramFolder folder;
-    GameWindowHost& host;
-    std::function<Entero()> dificultadDelMenu;  // FormIni.Dificultad
-};
-
 // The window's controls. They exist from the window's loading until it is unloaded; elements
 // of the arrays created during play are reused by a new game in the same window.
 struct ControlesForm1 {
-    ControlesForm1(class Form1& form, const Form1Services& s);
+    ControlesForm1(class Form1& form, const Services& s, GameWindowHost& host);
     void apaga();  // the window is closing: silence and stop everything for good
 
     std::vector<std::unique_ptr<Channel>> Wmp1;  // 0 north, 1 east, 2 south, 3 west walls;
@@ -62,7 +50,9 @@ struct ControlesForm1 {
 
 class Form1 {
   public:
-    explicit Form1(Form1Services services);
+    // `dificultadDelMenu` reads FormIni.Dificultad.
+    Form1(const Services& services, GameWindowHost& host,
+          std::function<Entero()> dificultadDelMenu);
     ~Form1();
 
     // --- the window ---------------------------------------------------------------------
@@ -142,7 +132,9 @@ class Form1 {
     Paso intentaPaso(int dx, int dy);
     void trataCeldaDeLlama(int tx, int ty, int& muertes, bool& termina);
 
-    Form1Services s_;
+    Services s_;
+    GameWindowHost& host_;
+    std::function<Entero()> dificultadDelMenu_;
     std::unique_ptr<ControlesForm1> controles_;
     bool cargada_ = false;
 };

@@ -33,7 +33,7 @@ bool esFlecha(Entero keyCode) {
 }  // namespace
 
 void Form1::Form_KeyDown(Entero& KeyCode, Entero /*Shift*/) {
-    if (KeyCode == tecla::Escape) s_.host.focusKeyReceiver();
+    if (KeyCode == tecla::Escape) host_.focusKeyReceiver();
 }
 
 void Form1::Label2_Change() {

@@ -7,7 +7,7 @@ namespace gus {
 
 // One voice per sound channel. Every call returns at once; playback runs in the background.
 // Operations made during one event reach the mixer together at commit(), so no audible frame
-// carries half of an event's changes.
+// carries half of an event's changes. Only the event road (event_road.h) commits.
 class AudioOutput {
   public:
     using Voice = int;
@@ -24,11 +24,11 @@ class AudioOutput {
     virtual void play(Voice v, bool loop) = 0;
     // Halts the voice and sets it back to the start of its file.
     virtual void stop(Voice v) = 0;
-    // Balance and Volume in hundredths of a decibel (see sound/gain.h); applies at once, also
-    // to a sound that is playing.
+    // Balance and Volume in hundredths of a decibel, as the sound channels give them; applies at
+    // once, also to a sound that is playing.
     virtual void setGains(Voice v, int balance, int volume) = 0;
     virtual bool playing(Voice v) const = 0;
-    // The end of one event (a key, a tick, a window event).
+    // Publishes every operation since the last commit at once.
     virtual void commit() = 0;
 };
 

@@ -90,12 +90,15 @@ void Scheduler::advanceTo(Millis gameTime) {
         Entry& e = entries_[static_cast<std::size_t>(id)];
         now_ = e.due;
         const std::uint64_t generation = e.generation;
-        e.onTick();
+        if (tickRunner_) {
+            tickRunner_(e.onTick);
+        } else {
+            e.onTick();
+        }
         if (e.alive && e.enabled && e.generation == generation) {
             e.due += e.interval;
             e.order = nextOrder_++;
         }
-        if (afterTick_) afterTick_();
     }
     if (!suspended() && gameTime > now_) now_ = gameTime;
     firing_ = false;

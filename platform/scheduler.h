@@ -38,8 +38,9 @@ class Scheduler {
     void resume();
     bool suspended() const { return suspendDepth_ > 0; }
 
-    // Runs after every tick handler (the end of an event: sounds are handed to the mixer there).
-    void setAfterTick(std::function<void()> fn) { afterTick_ = std::move(fn); }
+    // Runs every tick handler as one event (the event road sets it); unset, ticks run bare.
+    using TickRunner = std::function<void(const std::function<void()>& tick)>;
+    void setTickRunner(TickRunner runner) { tickRunner_ = std::move(runner); }
     // Runs whenever the next due time may have changed, so a real event loop can re-arm.
     void setOnScheduleChange(std::function<void()> fn) { onChange_ = std::move(fn); }
     // Runs when the scheduler is suspended (true) or resumed (false).
@@ -67,7 +68,7 @@ class Scheduler {
     std::uint64_t nextOrder_ = 0;
     int suspendDepth_ = 0;
     bool firing_ = false;
-    std::function<void()> afterTick_;
+    TickRunner tickRunner_;
     std::function<void()> onChange_;
     std::function<void(bool)> onSuspend_;
 };

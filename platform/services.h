@@ -35,11 +35,9 @@ class Beeper {
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 
-// The windows a window of the game can open modally besides message boxes.
-enum class Window { FormIni, Form1, Dialog, Dialog1, Dialog2 };
-
 // Message boxes and modal windows. Callers go through Dialogs, never straight to a backend: the
-// game's timers stand still while a box is open (see modal.h).
+// game's timers stand still while a box is open (see modal.h). Windows are known by their names
+// ("Dialog2"); the front end that owns them opens them.
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -47,7 +45,7 @@ class Dialogs {
     virtual Answer messageBox(const std::string& text, const std::string& title,
                               Buttons buttons) = 0;
     // Shows the window modally and returns when it has closed.
-    virtual void showModal(Window w) = 0;
+    virtual void showModal(const std::string& window) = 0;
 };
 
 inline constexpr const char* kProgramTitle = "GUSANICIDA";
@@ -56,6 +54,22 @@ inline constexpr const char* kProgramTitle = "GUSANICIDA";
 struct ProgramFolder {
     std::string path;
     char separator = '/';
+};
+
+class AudioOutput;
+class EventRoad;
+class Scheduler;
+
+// Everything a window of the program asks of the platform.
+struct Services {
+    Scheduler& timers;
+    AudioOutput& audio;
+    const Clock& clock;
+    Random& random;
+    Beeper& beeper;
+    Dialogs& dialogs;  // already holds the game's timers while a box is open
+    ProgramFolder folder;
+    EventRoad& road;  // every input of every window enters here
 };
 
 }  // namespace gus

@@ -9,16 +9,30 @@ packages=(
   libgtest-dev libgmock-dev strace
   # The screen-reader test: a real X server, the accessibility bus, a window manager, keys.
   xvfb xauth at-spi2-core dbus-x11 python3-pyatspi openbox xdotool
+  # ... and the screen reader itself, speaking Spanish into a sound sink of the test's own.
+  orca speech-dispatcher speech-dispatcher-espeak-ng pulseaudio locales
+  # The package: manual pages from scdoc, and Debian's checkers of the .deb and its metadata.
+  scdoc lintian appstream desktop-file-utils
+  # The sound check: loudness meter and, to compare hashes, the sound generator's tools.
+  sox espeak-ng python3-numpy python3-scipy
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The screen reader's test runs in es_ES.UTF-8.
+if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
+  grep -q '^# *es_ES.UTF-8 UTF-8' /etc/locale.gen &&
+    $sudo sed -i 's/^# *es_ES.UTF-8 UTF-8/es_ES.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^es_ES.UTF-8 UTF-8' /etc/locale.gen || echo 'es_ES.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen
+fi

@@ -99,6 +99,19 @@ TEST(Runner, ClosedWindowTakesNoKeyAndCanBeLoadedAgain) {
     EXPECT_NE(r.out.find("\"TMRColocaMon\""), std::string::npos);
 }
 
+// A worm stands on the player's cell, and the status text is five seconds old.
+TEST(Runner, AKeyWithNoMeaningInTheGameStillRunsTheKeyHandlersTail) {
+    for (const char* key : {"key 66", "key 17 2"}) {
+        SCOPED_TRACE(key);
+        const Salida r = run(std::string("load\nkey 86\nwait 5000\nset monster 0 4 4 1\n"
+                                         "set player 4 4\n") +
+                             key + "\nstate\n");
+        EXPECT_NE(r.out.find("\"Label1\":\"4, 4\",\"Label2\":\"¡Has muerto! Te quedan 4 vidas.\""),
+                  std::string::npos);
+        EXPECT_NE(r.out.find("\"TMRMuerto\":{\"Enabled\":-1"), std::string::npos);
+    }
+}
+
 TEST(Runner, GameOverAnswersComeFromTheQueue) {
     const Salida r = run("load\nset lives 1\nset monster 1 7 12 0\nanswer yes\nkey 90\nwait 800\n");
     ASSERT_EQ(r.status, 0) << r.err;

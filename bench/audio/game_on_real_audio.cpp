@@ -22,12 +22,12 @@ ProgramFolder thisProgramsFolder() {
 
 GameOnRealAudio::GameOnRealAudio(int bufferFrames)
     : out_(bufferFrames),
-      dialogs_(noAnswers_, timers_, [this] { timed_.commit(); }),
-      form_(Form1Services{timers_, timed_, clock_, random_, timed_, dialogs_, thisProgramsFolder(),
-                          *this, [] { return kHardest; }}) {}
+      form_(
+          Services{timers_, timed_, clock_, random_, timed_, dialogs_, thisProgramsFolder(), road_},
+          *this, [] { return kHardest; }) {}
 
 GameOnRealAudio::~GameOnRealAudio() {
-    form_.Unload();
+    road_.handle([this] { form_.Unload(); });
 }
 
 bool GameOnRealAudio::ready() const {
@@ -36,24 +36,26 @@ bool GameOnRealAudio::ready() const {
 }
 
 void GameOnRealAudio::start(int worms) {
-    form_.Load();
-    // The top street and then the second one: at least eight cells from the player's row.
-    for (int slot = 0; slot < worms; ++slot) {
-        const bool top = slot <= kUltima;
-        ponMonstruo(form_, slot, top ? slot : (slot - kUltima - 1) * 4, top ? 0 : 4, 1 + slot % 4);
-    }
-    timed_.commit();
+    road_.handle([&] {
+        form_.Load();
+        // The top street and then the second one: at least eight cells from the player's row.
+        for (int slot = 0; slot < worms; ++slot) {
+            const bool top = slot <= kUltima;
+            ponMonstruo(form_, slot, top ? slot : (slot - kUltima - 1) * 4, top ? 0 : 4,
+                        1 + slot % 4);
+        }
+    });
 }
 
 void GameOnRealAudio::key(Entero keyCode) {
-    Entero code = keyCode;
-    form_.Picture1_KeyDown(code, 0);
-    timed_.commit();
+    road_.handle([&] {
+        Entero code = keyCode;
+        form_.Picture1_KeyDown(code, 0);
+    });
 }
 
 void GameOnRealAudio::wormSteps(int slot) {
-    form_.SuenaMonstruo(static_cast<Entero>(slot));
-    timed_.commit();
+    road_.handle([&] { form_.SuenaMonstruo(static_cast<Entero>(slot)); });
 }
 
 LabelView* GameOnRealAudio::labelView(const std::string& /*label*/) {

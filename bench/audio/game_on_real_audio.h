@@ -3,6 +3,7 @@
 
 #include "bench/audio/timed_output.h"
 #include "game/form1.h"
+#include "platform/event_road.h"
 #include "platform/modal.h"
 #include "platform/random.h"
 #include "platform/scheduler.h"
@@ -43,7 +44,7 @@ class GameOnRealAudio : public GameWindowHost {
         Answer messageBox(const std::string&, const std::string&, Buttons b) override {
             return b == Buttons::YesNo ? Answer::No : Answer::Ok;
         }
-        void showModal(Window) override {}
+        void showModal(const std::string&) override {}
     };
     class Unseen : public LabelView {
         void captionChanged(const std::string&) override {}
@@ -55,7 +56,8 @@ class GameOnRealAudio : public GameWindowHost {
     NoonClock clock_;
     MersenneRandom random_;
     NoAnswers noAnswers_;
-    ModalDialogs dialogs_;
+    EventRoad road_{timers_, timed_};
+    ModalDialogs dialogs_{noAnswers_, timers_, road_};
     Unseen unseen_;
     Form1 form_;  // last: its channels give their voices back before the output goes
 };

@@ -66,10 +66,7 @@ void GameRun::pass() {
 }
 
 void GameRun::begin(GameWindow& game) {
-    {
-        EventScope event(audio_);
-        load_.setUp(game.form());
-    }
+    program_.road().handle([&] { load_.setUp(game.form()); });
     keepUp(game);
     stage_ = Stage::Settling;
     stageEnds_ = steadyNanos() + kSettleNanos;
@@ -78,11 +75,7 @@ void GameRun::begin(GameWindow& game) {
 // Our changes are an event of their own: its sounds go to the mixer and the board is redrawn,
 // as after a key.
 void GameRun::keepUp(GameWindow& game) {
-    {
-        EventScope event(audio_);
-        load_.keepUp(game.form());
-    }
-    game.board()->refresh();
+    program_.road().handle([&] { load_.keepUp(game.form()); });
     ++ownPasses_;
     wormSum_ += load_.wormsOnBoard(game.form());
     ++wormSamples_;

@@ -1,15 +1,23 @@
 // The accessibility factory for the program's own widgets.
 #include "platform/qt/accessibility.h"
 
-#include "platform/qt/announcing_label.h"
+#include "platform/qt/announcement_spot.h"
 
 namespace gus {
 
 namespace {
 
+constexpr const char* kPlainWindow = "gusPlainWindow";
+
 QAccessibleInterface* programWidgetFactory(const QString&, QObject* object) {
-    if (auto* label = qobject_cast<AnnouncingLabel*>(object)) {
-        return new AccessibleAnnouncingLabel(label);
+    if (auto* text = qobject_cast<AnnouncementText*>(object)) {
+        return new AccessibleAnnouncement(text);
+    }
+    if (auto* spot = qobject_cast<AnnouncementSpot*>(object)) {
+        return new QAccessibleWidget(spot, QAccessible::StatusBar);
+    }
+    if (object->isWidgetType() && object->property(kPlainWindow).toBool()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     }
     return nullptr;
 }
@@ -23,14 +31,17 @@ void installAccessibility() {
     QAccessible::installFactory(programWidgetFactory);
 }
 
-AccessibleAnnouncingLabel::AccessibleAnnouncingLabel(AnnouncingLabel* label)
-    : QAccessibleWidget(label, QAccessible::Notification) {}
+void exposeAsPlainWindow(QWidget& window) {
+    window.setProperty(kPlainWindow, true);
+}
 
-QString AccessibleAnnouncingLabel::text(QAccessible::Text t) const {
-    const QString own = QAccessibleWidget::text(t);
-    if (t != QAccessible::Name || !own.isEmpty()) return own;
-    // The name a screen reader speaks is the status text itself.
-    return static_cast<const QLabel*>(widget())->text();
+AccessibleAnnouncement::AccessibleAnnouncement(AnnouncementText* text)
+    : QAccessibleWidget(text, QAccessible::Notification) {}
+
+QString AccessibleAnnouncement::text(QAccessible::Text t) const {
+    // The name is the words announced; a description would be spoken after them.
+    if (t == QAccessible::Name) return static_cast<const AnnouncementText*>(widget())->text();
+    return {};
 }
 
 }  // namespace gus

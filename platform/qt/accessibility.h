@@ -1,19 +1,24 @@
-// What the program adds to Qt's accessibility: the status label exposed as a notification.
+// What the program adds to Qt's accessibility: the announcements' status bar and notification,
+// and the windows the screen reader names no more than once.
 #pragma once
 
 #include <QAccessibleWidget>
 
 namespace gus {
 
-class AnnouncingLabel;
+class AnnouncementText;
 
-// Installs the factory that exposes every AnnouncingLabel as a notification. Call once, after
-// the QApplication exists and before any window is shown.
+// Installs the factory for the program's own accessible objects. Call once, after the
+// QApplication exists and before any window is shown.
 void installAccessibility();
 
-class AccessibleAnnouncingLabel : public QAccessibleWidget {
+// Exposes the window as a plain window rather than a dialog: Orca puts a dialog's name in
+// front of every notification spoken from it ("GUSANICIDA diálogo"). Call before it is shown.
+void exposeAsPlainWindow(QWidget& window);
+
+class AccessibleAnnouncement : public QAccessibleWidget {
   public:
-    explicit AccessibleAnnouncingLabel(AnnouncingLabel* label);
+    explicit AccessibleAnnouncement(AnnouncementText* text);
     QString text(QAccessible::Text t) const override;
 };
 

@@ -20,6 +20,9 @@ QWidget* topWindow() {
 Answer QtDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons) {
     QMessageBox box(topWindow());
     box.setIcon(QMessageBox::NoIcon);
+    QFont large = box.font();
+    large.setPointSize(kDialogPointSize);
+    box.setFont(large);
     box.setWindowTitle(QString::fromUtf8(title.empty() ? kProgramTitle : title.c_str()));
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));
@@ -34,8 +37,8 @@ Answer QtDialogs::messageBox(const std::string& text, const std::string& title, 
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-void QtDialogs::showModal(Window w) {
-    if (opener_) opener_(w);
+void QtDialogs::showModal(const std::string& window) {
+    if (opener_) opener_(window);
 }
 
 }  // namespace gus

@@ -12,15 +12,18 @@ class QWidget;
 
 namespace gus {
 
+// The size of the text of boxes and dialogs, for players who still see a little.
+inline constexpr int kDialogPointSize = 14;
+
 // Plain text as a Qt widget shows it: the game writes its line breaks as "\r\n".
 QString displayText(const std::string& text);
 
 class QtDialogs : public Dialogs {
   public:
-    using WindowOpener = std::function<void(Window)>;
+    using WindowOpener = std::function<void(const std::string& window)>;
 
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons) override;
-    void showModal(Window w) override;
+    void showModal(const std::string& window) override;
 
     // The windows belong to the menu; it opens them when the game asks.
     void setWindowOpener(WindowOpener opener) { opener_ = std::move(opener); }

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "platform/sdl/file_bytes.h"
-#include "sound/wav_info.h"
+#include "platform/wav_info.h"
 
 namespace gus {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "platform/sim/sim_platform.h"
-#include "sound/wav_info.h"
+#include "platform/wav_info.h"
 
 namespace gus {
 

@@ -54,34 +54,17 @@ Answer SimDialogs::messageBox(const std::string& text, const std::string& title,
     return answer;
 }
 
-void SimDialogs::showModal(Window w) {
+void SimDialogs::showModal(const std::string& window) {
     SimEvent e;
     e.kind = SimEvent::Kind::Dialog;
     e.t = s_.now();
-    e.window = windowName(w);
+    e.window = window;
     log_.add(std::move(e));
-}
-
-const char* windowName(Window w) {
-    switch (w) {
-        case Window::FormIni:
-            return "FormIni";
-        case Window::Form1:
-            return "Form1";
-        case Window::Dialog:
-            return "Dialog";
-        case Window::Dialog1:
-            return "Dialog1";
-        case Window::Dialog2:
-            return "Dialog2";
-    }
-    return "";
 }
 
 SimPlatform::SimPlatform() {
     folder.path = runningProgramFolder();
     folder.separator = '/';
-    scheduler.setAfterTick([this] { endOfEvent(); });
 }
 
 std::string runningProgramFolder() {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/event_road.h"
 #include "platform/label.h"
 #include "platform/modal.h"
 #include "platform/random.h"
@@ -95,7 +96,7 @@ class SimDialogs : public Dialogs {
   public:
     SimDialogs(SimLog& log, const Scheduler& s) : log_(log), s_(s) {}
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons) override;
-    void showModal(Window w) override;
+    void showModal(const std::string& window) override;
     void queueAnswer(Answer a) { answers_.push_back(a); }
     void setOnBox(std::function<void()> fn) { onBox_ = std::move(fn); }
 
@@ -106,18 +107,22 @@ class SimDialogs : public Dialogs {
     std::function<void()> onBox_;
 };
 
-const char* windowName(Window w);
-
 // Everything a simulated window needs, wired together.
 struct SimPlatform {
     SimPlatform();
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;
 
-    // Advances virtual time by `ms`, firing what falls due in order.
+    // Advances virtual time by `ms`, firing what falls due in order, each tick an event.
     void wait(Millis ms) { scheduler.advanceTo(scheduler.now() + ms); }
-    // The end of one event: sounds started during it are logged.
-    void endOfEvent() { audio.commit(); }
+    // For a test that calls a game procedure straight, outside the road: an empty event, whose
+    // end publishes what the procedure did (sounds started meanwhile are logged).
+    void endOfEvent() {
+        road.handle([] {});
+    }
+    Services services() {
+        return Services{scheduler, audio, clock, random, beeper, dialogs, folder, road};
+    }
 
     Scheduler scheduler;
     SimLog log;
@@ -126,7 +131,8 @@ struct SimPlatform {
     SimBeeper beeper{log, scheduler};
     SimDialogs rawDialogs{log, scheduler};
     SimAudio audio{log, scheduler};
-    ModalDialogs dialogs{rawDialogs, scheduler, [] {}};
+    EventRoad road{scheduler, audio};
+    ModalDialogs dialogs{rawDialogs, scheduler, road};
     ProgramFolder folder;
 };
 

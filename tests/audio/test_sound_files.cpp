@@ -13,8 +13,8 @@
 #include "platform/sdl/file_bytes.h"
 #include "platform/sdl/wav_decoder.h"
 #include "platform/sim/sim_platform.h"
+#include "platform/wav_info.h"
 #include "sound/sound_path.h"
-#include "sound/wav_info.h"
 #include "tests/audio/sound_measures.h"
 
 namespace gus {

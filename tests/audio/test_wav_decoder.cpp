@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "platform/sdl/wav_decoder.h"
-#include "sound/wav_info.h"
+#include "platform/wav_info.h"
 #include "tests/audio/wav_bytes.h"
 
 namespace gus {

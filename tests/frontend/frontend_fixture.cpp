@@ -29,17 +29,12 @@ QApplication& testApplication() {
     return *app;
 }
 
-SimFrontend::SimFrontend()
-    : services{p.scheduler,
-               p.audio,
-               p.clock,
-               p.random,
-               p.beeper,
-               p.dialogs,
-               p.folder,
-               [this] { ++syncs_; },
-               [this](QDialog& w) { runModal(w); }} {
+SimFrontend::SimFrontend() : services(p.services()) {
     testApplication();
+    p.road.setPresent([this] {
+        ++syncs_;
+        return p.scheduler.now();
+    });
 }
 
 void SimFrontend::runModal(QDialog& window) {

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "frontend/frontend_services.h"
+#include "frontend/form_ini.h"
+#include "platform/qt/announcer.h"
 #include "platform/sim/sim_platform.h"
 
 namespace gus::testing {
@@ -32,10 +33,16 @@ class SimFrontend {
     // Sounds started and handed to the mixer, in order.
     std::vector<SimEvent> sounds() const;
     int starts(const std::string& file) const;
+    // How many inputs brought the timers to the present.
     int syncCount() const { return syncs_; }
+    // The menu's way of showing a window modally: the scripts above.
+    FormIni::ModalRunner modalRunner() {
+        return [this](QDialog& w) { runModal(w); };
+    }
 
     SimPlatform p;
-    FrontendServices services;
+    Services services;
+    EventRoad::Listener speaking = Announcer::program().speakAtEndOfEvents(p.road);
 
   private:
     void runModal(QDialog& window);

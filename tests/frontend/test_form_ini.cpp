@@ -25,7 +25,7 @@ QString accessibleName(QWidget* w) {
 
 class FormIniTest : public ::testing::Test {
   protected:
-    FormIniTest() : menu(f.services) { menu.show(); }
+    FormIniTest() : menu(f.services, f.modalRunner()) { menu.show(); }
 
     QString caption(int i) const { return menu.Command1(i)->text(); }
     int music() const { return f.starts("snd16.wav"); }
@@ -161,6 +161,24 @@ TEST_F(FormIniTest, PlayingOpensTheGameAndTheMusicComesBackWhenItIsAbandoned) {
     EXPECT_EQ(menu.gameWindow(), nullptr);
 }
 
+TEST_F(FormIniTest, EveryGameIsPlayedInTheSameWindowWhoseVariablesCarryOver) {
+    GameWindow* first = nullptr;
+    f.whenModal([&](QDialog& d) {
+        first = &dynamic_cast<GameWindow&>(d);
+        first->form().GiroReciente = VERDADERO;
+        first->form().SalidaX = 13;
+    });
+    menu.Command1(1)->click();
+    f.whenModal([&](QDialog& d) {
+        EXPECT_EQ(&d, first);
+        EXPECT_TRUE(first->form().cargada());
+        EXPECT_EQ(first->form().GiroReciente, VERDADERO);
+        EXPECT_EQ(first->form().SalidaX, 13);
+    });
+    menu.Command1(1)->click();
+    EXPECT_EQ(f.modalWindows(), (std::vector<std::string>{"Form1", "Form1"}));
+}
+
 TEST_F(FormIniTest, TheGameIsPlayedAtTheMenusDifficulty) {
     menu.setDificultad(2);
     Entero played = -1;
@@ -171,7 +189,7 @@ TEST_F(FormIniTest, TheGameIsPlayedAtTheMenusDifficulty) {
 
 TEST_F(FormIniTest, TheEndOfGameDialogPlaysTheRecordingOfTheMenusDifficulty) {
     menu.setDificultad(0);
-    menu.openModal(Window::Dialog2);
+    menu.openModal("Dialog2");
     EXPECT_EQ(f.modalWindows(), std::vector<std::string>{"Dialog2"});
     EXPECT_EQ(f.starts("snd13.wav"), 1);
 }

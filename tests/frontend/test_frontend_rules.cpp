@@ -190,9 +190,12 @@ TEST(KeyCodes, TheGameKeysBecomeVirtualKeyCodes) {
     EXPECT_EQ(virtualKeyCode(Qt::Key_Z), 90);
     EXPECT_EQ(virtualKeyCode(Qt::Key_Return), 13);
     EXPECT_EQ(virtualKeyCode(Qt::Key_Enter), 13);
-    EXPECT_FALSE(virtualKeyCode(Qt::Key_B).has_value());
-    EXPECT_FALSE(virtualKeyCode(Qt::Key_Control).has_value());
-    EXPECT_FALSE(virtualKeyCode(Qt::Key_Tab).has_value());
+    EXPECT_EQ(virtualKeyCode(Qt::Key_B), 66);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Control), 17);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Tab), 9);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_F1), 112);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_5, true), 101);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_VolumeUp), 0);
 }
 
 TEST(KeyCodes, ModifiersBecomeShiftCtrlAndAltBits) {

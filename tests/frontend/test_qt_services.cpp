@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "platform/qt/accessibility.h"
-#include "platform/qt/announcing_label.h"
+#include "platform/qt/announcement_spot.h"
+#include "platform/qt/announcer.h"
 #include "platform/qt/qt_dialogs.h"
 #include "tests/frontend/frontend_fixture.h"
 
@@ -23,6 +24,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::Warning;
     std::vector<QString> buttons;
+    int pointSize = 0;
 };
 
 QString withoutAccessKey(QString text) {
@@ -37,6 +39,7 @@ void answerNextBox(SeenBox& seen, QMessageBox::StandardButton press) {
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.pointSize = box->findChild<QLabel*>("qt_msgbox_label")->font().pointSize();
         for (QAbstractButton* b : box->buttons())
             seen.buttons.push_back(withoutAccessKey(b->text()));
         box->button(press)->click();
@@ -57,6 +60,7 @@ TEST_F(QtDialogsTest, AYesNoBoxHasSpanishButtonsNoIconAndTheProgramTitle) {
     EXPECT_EQ(seen.title, "GUSANICIDA");
     EXPECT_EQ(seen.text, "¿Deseas volver a jugar?\nDe nuevo");
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_GE(seen.pointSize, 14);
     std::sort(seen.buttons.begin(), seen.buttons.end());
     EXPECT_EQ(seen.buttons, (std::vector<QString>{"No", "Sí"}));
 }
@@ -74,64 +78,74 @@ TEST_F(QtDialogsTest, AnOkBoxReadsAceptarAndKeepsItsOwnTitle) {
 }
 
 TEST_F(QtDialogsTest, TheGamesWindowsAreOpenedByTheirOwner) {
-    std::vector<Window> opened;
-    dialogs.setWindowOpener([&](Window w) { opened.push_back(w); });
-    dialogs.showModal(Window::Dialog2);
-    EXPECT_EQ(opened, std::vector<Window>{Window::Dialog2});
+    std::vector<std::string> opened;
+    dialogs.setWindowOpener([&](const std::string& w) { opened.push_back(w); });
+    dialogs.showModal("Dialog2");
+    EXPECT_EQ(opened, std::vector<std::string>{"Dialog2"});
 }
 
-// What the label goes through as it changes: hidden, then shown again with which text.
+// What the notifications go through as it is announced: hidden, then shown with which text.
 class VisibilityLog : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto* label = static_cast<QLabel*>(watched);
+        const auto* text = static_cast<AnnouncementText*>(watched);
         if (event->type() == QEvent::Hide) steps.push_back("hide");
-        if (event->type() == QEvent::Show) steps.push_back("show " + label->text().toStdString());
+        if (event->type() == QEvent::Show) steps.push_back("show " + text->text().toStdString());
         return false;
     }
     std::vector<std::string> steps;
 };
 
-class AnnouncingLabelTest : public ::testing::Test {
-  protected:
-    AnnouncingLabelTest() {
-        window.show();
-        label->installEventFilter(&log);
+TEST(AnnouncerTest, AnEventAnnouncesTheLatestNonEmptyTextWrittenOnce) {
+    struct Case {
+        std::vector<QString> writes;
+        QString announced;
+    };
+    const Case cases[] = {
+        {{"5 vidas te quedan"}, "5 vidas te quedan"},
+        {{"/3", " /3"}, " /3"},
+        {{" Monstruo eliminado", ""}, " Monstruo eliminado"},  // cleared before a box opens
+        {{""}, ""},
+        {{}, ""},
+    };
+    for (const Case& c : cases) {
+        Announcer announcer;
+        for (const QString& text : c.writes) announcer.written(text);
+        announcer.endOfEvent();
+        announcer.endOfEvent();
+        EXPECT_EQ(announcer.lastAnnounced(), c.announced);
+        EXPECT_EQ(announcer.announcements(), c.announced.isEmpty() ? 0 : 1);
     }
-
-    QApplication& app = testing::testApplication();
-    QWidget window;
-    AnnouncingLabel* label = new AnnouncingLabel(&window);
-    VisibilityLog log;
-};
-
-TEST_F(AnnouncingLabelTest, IsExposedAsANotificationWhoseNameIsItsText) {
-    label->announce("3 vidas te quedan");
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
-    ASSERT_NE(iface, nullptr);
-    EXPECT_EQ(iface->role(), QAccessible::Notification);
-    EXPECT_EQ(iface->text(QAccessible::Name), "3 vidas te quedan");
-    EXPECT_TRUE(label->isVisible());
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// Assistive technologies learn of a notification when it is shown: each change shows it anew,
-// also a text asked for twice.
-TEST_F(AnnouncingLabelTest, EveryChangeShowsTheNotificationAgainWithTheNewText) {
-    label->announce("7, 12");
-    label->announce("7, 12");
-    EXPECT_EQ(log.steps, (std::vector<std::string>{"hide", "show 7, 12", "hide", "show 7, 12"}));
+// Orca speaks a notification shown again, with no role word inside a status bar and no window
+// name from a plain window; the name is the text and nothing follows it.
+TEST(AnnouncerTest, EachAnnouncementShowsTheStatusBarsNotificationAgainNamedByTheText) {
+    testing::testApplication();
+    QWidget window;
+    exposeAsPlainWindow(window);
+    window.show();
+    Announcer announcer;
+    announcer.announceIn(&window, "antes");
+    auto* spot = window.findChild<AnnouncementSpot*>();
+    ASSERT_NE(spot, nullptr);
+    VisibilityLog log;
+    for (AnnouncementText* text : spot->findChildren<AnnouncementText*>()) {
+        text->installEventFilter(&log);
+    }
+    announcer.announceIn(&window, "7, 12");
+    announcer.announceIn(&window, "7, 12");
+    // The new words go to the screen reader before the old ones are taken away.
+    EXPECT_EQ(log.steps, (std::vector<std::string>{"show 7, 12", "hide", "show 7, 12", "hide"}));
+    QAccessibleInterface* note = QAccessible::queryAccessibleInterface(spot->notification());
+    EXPECT_EQ(note->role(), QAccessible::Notification);
+    EXPECT_EQ(note->text(QAccessible::Name), "7, 12");
+    EXPECT_EQ(note->text(QAccessible::Description), "");
+    EXPECT_EQ(note->parent()->role(), QAccessible::StatusBar);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
 }
 #endif
-
-TEST_F(AnnouncingLabelTest, AnEmptyStatusIsNotAnnounced) {
-    label->announce("algo");
-    log.steps.clear();
-    label->announce("");
-    EXPECT_EQ(label->text(), "");
-    EXPECT_TRUE(log.steps.empty());
-    EXPECT_TRUE(label->isVisible());
-}
 
 }  // namespace
 }  // namespace gus

@@ -41,6 +41,7 @@ TEST_F(GalleryTest, FourteenEntriesWithTheFirstSelectedAndNothingPlayed) {
     EXPECT_FALSE(gallery.MP1().autoStart());
     EXPECT_EQ(gallery.MP1().playCount(), 1);
     EXPECT_EQ(gallery.focusWidget(), gallery.List1());
+    EXPECT_GE(gallery.List1()->font().pointSize(), 14);
 }
 
 TEST_F(GalleryTest, EveryEntryPlaysItsFileWithItsBalanceAndVolume) {
@@ -94,7 +95,7 @@ TEST_F(GalleryTest, EnterOnTheFirstEntryClosesTheGallery) {
 
 TEST(GalleryReopened, EveryOpeningHasFourteenEntriesNotMore) {
     SimFrontend f;
-    FormIni menu(f.services);
+    FormIni menu(f.services, f.modalRunner());
     menu.show();
     std::vector<int> counts;
     auto count = [&](QDialog& d) { counts.push_back(dynamic_cast<Dialog1&>(d).List1()->count()); };
@@ -107,7 +108,7 @@ TEST(GalleryReopened, EveryOpeningHasFourteenEntriesNotMore) {
 
 TEST(GalleryReopened, EnterOnTheFirstEntryGoesBackToTheMenuAndItsMusic) {
     SimFrontend f;
-    FormIni menu(f.services);
+    FormIni menu(f.services, f.modalRunner());
     menu.show();
     bool closed = false;
     f.whenModal([&](QDialog& d) {

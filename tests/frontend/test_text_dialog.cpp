@@ -3,6 +3,8 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 
 #include "frontend/form_ini.h"
@@ -64,6 +66,12 @@ TEST(TextDialog, TheInstructionsAreShownInTheTextBoxWhichHasTheFocus) {
     EXPECT_FALSE(d.Text1()->isHidden());
     EXPECT_TRUE(d.Text1()->isReadOnly());
     EXPECT_EQ(d.focusWidget(), d.Text1());
+    // Read line by line, every line is a whole sentence: none is wrapped at the window's edge.
+    for (QTextBlock b = d.Text1()->document()->begin(); b.isValid(); b = b.next()) {
+        EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
+    }
+    EXPECT_GE(d.Text1()->font().pointSize(), 14);
+    EXPECT_EQ(d.Text1()->accessibleName(), "Instrucciones");
     QTest::keyClick(d.Text1(), Qt::Key_Tab);
     EXPECT_EQ(d.focusWidget(), d.OKButton());
     EXPECT_TRUE(f.sounds().empty());
@@ -82,7 +90,7 @@ TEST(TextDialog, TheAboutBoxIsTwoLinesEndingWithTheDate) {
 
 TEST(TextDialog, ClosingTheIntroductionByItsCloseControlSilencesIt) {
     SimFrontend f;
-    FormIni menu(f.services);
+    FormIni menu(f.services, f.modalRunner());
     menu.show();
     bool spoke = false;
     f.whenModal([&](QDialog& d) {
@@ -98,7 +106,7 @@ TEST(TextDialog, ClosingTheIntroductionByItsCloseControlSilencesIt) {
 
 TEST(TextDialog, AceptarOnTheIntroductionBringsTheMenuMusicBackFromItsStart) {
     SimFrontend f;
-    FormIni menu(f.services);
+    FormIni menu(f.services, f.modalRunner());
     menu.show();
     f.whenModal([](QDialog& d) { dynamic_cast<Dialog&>(d).OKButton()->click(); });
     menu.Command1(0)->click();

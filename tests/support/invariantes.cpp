@@ -56,9 +56,9 @@ std::vector<std::string> violaciones(const SimSession& s) {
 }
 
 Vigilante::Vigilante(SimSession& s) : s_(s) {
-    s_.p.scheduler.setAfterTick([this] {
-        s_.p.endOfEvent();
-        comprueba();
+    // After every whole event; a box opened in the middle of one shows the event half done.
+    porEvento_ = s_.p.road.listen(EventRoad::Stage::Views, [this] {
+        if (!s_.p.road.inEvent()) comprueba();
     });
     s_.p.rawDialogs.setOnBox([this] {
         // The player reads the box for a while: no game timer may fire meanwhile.

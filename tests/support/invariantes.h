@@ -12,8 +12,8 @@ namespace gus::testing {
 // Everything that must hold between two events; empty when all is well.
 std::vector<std::string> violaciones(const SimSession& s);
 
-// Checks the invariants after every timer tick and wherever the driver asks, and that no game
-// timer fires while one of the game's message boxes is open.
+// Watches a session: checks the invariants after every event (a key, a tick, a window opening or
+// closing), and checks that no game timer fires while one of the game's message boxes is open.
 class Vigilante {
   public:
     explicit Vigilante(SimSession& s);
@@ -26,6 +26,7 @@ class Vigilante {
     SimSession& s_;
     long long eventos_ = 0;
     std::vector<std::string> fallos_;
+    EventRoad::Listener porEvento_;
 };
 
 // Random game keys, an eighth with Ctrl, at random gaps (half of them none), checked after each,

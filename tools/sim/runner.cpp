@@ -105,7 +105,9 @@ bool SimRunner::execute(const Words& w) {
     } else if (c == "state" && w.size() == 1) {
         out_ << stateJson(session_) << '\n';
     } else if (c == "set" && w.size() >= 2) {
-        return executeSet(w);
+        bool ok = false;
+        session_.change([&] { ok = executeSet(w); });
+        return ok;
     } else {
         return fail("unknown or malformed command '" + c + "'");
     }

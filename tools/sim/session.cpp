@@ -3,28 +3,28 @@
 
 namespace gus {
 
-SimSession::SimSession()
-    : form(Form1Services{p.scheduler, p.audio, p.clock, p.random, p.beeper, p.dialogs, p.folder,
-                         *this, [this] { return dificultad; }}) {}
+SimSession::SimSession() : form(p.services(), *this, [this] { return dificultad; }) {}
 
 void SimSession::load() {
-    form.Load();
-    p.endOfEvent();
+    p.road.handle([this] { form.Load(); });
 }
 
 void SimSession::unload() {
     if (!form.cargada()) return;
-    form.Unload();
-    closeWindow();
-    p.endOfEvent();
+    p.road.handle([this] {
+        form.Unload();
+        closeWindow();
+    });
 }
 
 void SimSession::key(Entero code, Entero shift) {
     if (!form.cargada()) return;
-    Entero keyCode = code;
-    form.Form_KeyDown(keyCode, shift);
-    form.Picture1_KeyDown(keyCode, shift);
-    p.endOfEvent();
+    p.road.handle([this, code, shift] {
+        Entero keyCode = code;
+        form.Form_KeyDown(keyCode, shift);
+        // A window closed by the first handler has no Picture1 left to take the key.
+        if (form.cargada()) form.Picture1_KeyDown(keyCode, shift);
+    });
 }
 
 LabelView* SimSession::labelView(const std::string& label) {

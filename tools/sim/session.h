@@ -1,6 +1,7 @@
 // A game window on the simulated platform: what the headless runner and the tests drive.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "game/form1.h"
@@ -15,8 +16,10 @@ class SimSession : public GameWindowHost {
     // The menu loads the game window (Form_Load runs); unload closes it as the window would.
     void load();
     void unload();
-    // A key-down on the key receiver; a closed window takes no key.
+    // A key-down on the key receiver; a closed window takes no key. Each is one event.
     void key(Entero code, Entero shift = 0);
+    // A change made from outside the game (the runner's `set`), as one event.
+    void change(const std::function<void()>& fn) { p.road.handle(fn); }
     void wait(Millis ms) { p.wait(ms); }
 
     LabelView* labelView(const std::string& label) override;

@@ -8,13 +8,20 @@
 #
 # Usage: tools/sounds/generate.sh [output-folder]     (default: <repo>/data)
 #
+# The files to make are the rows of sound/catalogue.tsv. Their levels follow
+# the mix plan in tools/sounds/README.md (check.sh measures them). Writing into
+# <repo>/data also records the tool versions and the files' hashes in
+# tools/sounds/manifest.tsv.
+#
 # All files: WAV, 16-bit PCM, 48000 Hz. Effects are mono, the menu music is
 # stereo, the spoken recordings are mono (to keep the data set small).
 
 set -euo pipefail
 
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-OUT="${1:-$HERE/../../data}"
+DATA="$(cd "$HERE/../../data" && pwd)"
+CATALOGUE="$HERE/../../sound/catalogue.tsv"
+OUT="${1:-$DATA}"
 mkdir -p "$OUT"
 OUT="$(cd "$OUT" && pwd)"
 
@@ -26,7 +33,6 @@ T="$(mktemp -d)"
 trap 'rm -rf "$T"' EXIT
 
 RATE=48000
-FX_RMS=-18        # loudness of the short effects (RMS dBFS, upper bound)
 VOICE="es"        # espeak-ng voice
 SPEED=160         # words per minute
 
@@ -53,34 +59,30 @@ cat_() { local o=$1; shift; S "$@" -b 32 -e floating-point "$o"; }
 
 # noise KIND OFFSET LEN OUT effects...
 # All noise from a repeatable sox is the same sequence, so different sounds
-# take their noise from different places of a longer stream.
+# take their noise from different places of a longer stream (4 s: OFFSET +
+# LEN stays within it).
 noise() {
     local kind=$1 off=$2 len=$3 o=$4; shift 4
     gen "$o" synth 4 "$kind" trim "$off" "$len" "$@"
 }
 
-# stat_of FILE NAME : one value of `sox stats` (overall column)
-stat_of() {
-    S "$1" -n stats 2>&1 | awk -v k="$2" 'index($0, k) == 1 { print $(NF > 4 ? 4 : NF); exit }'
-}
-
 # Finish a short effect: remove DC and sub-audio rumble, cut any leading and
-# trailing silence, tiny anti-click fades, peak at -1.5 dBFS, then lower it
-# if its RMS is above FX_RMS so all effects sound about as loud.
+# trailing silence, an anti-click fade at each end (10 ms at the end, so the
+# last 2 ms are always near silence), then set its peak to PEAK dBFS. PEAK is
+# what brings the effect to its role's loudness in the mix plan; true peaks
+# stay below -1 dBTP because no PEAK is above -1.5.
 finish_fx() {
-    local i=$1 name=$2 rms g
+    local i=$1 name=$2 peak=$3
     fx "$i" "$T/fin0.wav" highpass 20 \
         silence 1 1s -55d reverse silence 1 1s -70d reverse
-    fx "$T/fin0.wav" "$T/fin1.wav" fade q 0.0008 -0 0.004 gain -n -1.5
-    rms=$(stat_of "$T/fin1.wav" "RMS lev dB")
-    g=$(awk -v r="$rms" -v t="$FX_RMS" 'BEGIN { d = t - r; if (d > 0) d = 0; printf "%.2f", d }')
-    S "$T/fin1.wav" -b 16 -e signed-integer "$OUT/$name" gain "$g"
+    S "$T/fin0.wav" -b 16 -e signed-integer "$OUT/$name" \
+        fade q 0.0008 -0 0.010 gain -n "$peak"
 }
 
-# Finish music / recordings: DC removal, peak at -1.5 dBFS, 16-bit.
+# Finish music / recordings: DC removal, peak at PEAK dBFS, 16-bit.
 finish_long() {
-    local i=$1 name=$2
-    S "$i" -b 16 -e signed-integer "$OUT/$name" highpass 20 gain -n -1.5
+    local i=$1 name=$2 peak=$3
+    S "$i" -b 16 -e signed-integer "$OUT/$name" highpass 20 gain -n "$peak"
 }
 
 # semi NOTE : semitones from A4 (A4 = 0). NOTE is like C5, F#4, Bb3.
@@ -91,30 +93,40 @@ semi() {
     echo $(( s + a + (r - 4) * 12 ))
 }
 
-# speak TEXT OUT : Spanish voice, resampled to 48 kHz, mono float
+# speak TEXT OUT : Spanish voice, resampled to 48 kHz, mono float, peak at
+# -1.5 dBFS. espeak-ng pads with digital silence: only that is cut (-70 dB),
+# so no decay is lost. It also stops its last sound abruptly, so the last
+# 60 ms are faded: the voice ends in a short decay, never in a click.
+# Its pulses peak far above its loudness: a slow compressor evens the words
+# and a fast limiter (1 ms look-ahead) trims the pulses, so the voice reaches
+# the plan's loudness with a true peak under -1 dBTP.
 speak() {
-    espeak-ng -v "$VOICE" -s "$SPEED" -a 160 -w "$T/espeak.wav" "$1"
-    fx "$T/espeak.wav" "$2" rate -v "$RATE" highpass 60 \
-        equalizer 3000 1.2q 2 gain -n -3 \
-        silence 1 1s -60d reverse silence 1 1s -60d reverse
+    espeak-ng -v "$VOICE" -s "$SPEED" -a 100 -w "$T/espeak.wav" "$1"
+    fx "$T/espeak.wav" "$T/espeak48.wav" rate -v "$RATE" highpass 60 \
+        equalizer 3000 1.2q 2 \
+        silence 1 1s -70d reverse silence 1 1s -70d reverse \
+        compand 0.005,0.15 6:-24,-24,0,-14 0 -24 0.005 gain -n -3 \
+        compand 0.0005,0.05 1:-12,-12,0,-9.5 0 -90 0.001
+    fx "$T/espeak48.wav" "$2" fade q 0.003 -0 0.06 gain -n -1.5
 }
 
 # ------------------------------------------------------------- footsteps --
 
-# One step on the warehouse floor: a short filtered noise scuff plus a dull
-# knock of the heel. KNOCK is the heel pitch (Hz), BAND the scuff colour, OFF picks
-# a different stretch of noise.
+# One step on the warehouse floor: a short filtered noise scuff carries the
+# step (it is what small speakers play); a knock of the heel is a layer
+# under it. KNOCK is the heel pitch (Hz), BAND the scuff colour, OFF picks a
+# different stretch of noise, PEAK the level that meets the mix plan.
 step() {
-    local name=$1 knock=$2 band=$3 off=$4
-    gen "$T/knock.wav" synth 0.10 sine "$knock:$((knock / 2))" fade h 0 0.10 0.095
+    local name=$1 knock=$2 band=$3 off=$4 peak=$5
+    gen "$T/knock.wav" synth 0.09 sine "$knock:$((knock * 2 / 3))" fade h 0 0.09 0.085
     noise pinknoise "$off" 0.14 "$T/scuff.wav" \
-        bandpass "$band" 0.9q lowpass 4000 fade h 0.001 0.14 0.13
+        bandpass "$band" 0.9q lowpass 4500 fade h 0.001 0.14 0.13
     noise whitenoise "$off" 0.006 "$T/click.wav" highpass 2500 fade t 0 0.006 0.006
-    mix "$T/step.wav" -v 1.0 "$T/knock.wav" -v 1.2 "$T/scuff.wav" -v 0.35 "$T/click.wav"
-    finish_fx "$T/step.wav" "$name"
+    mix "$T/step.wav" -v 0.35 "$T/knock.wav" -v 1.8 "$T/scuff.wav" -v 0.5 "$T/click.wav"
+    finish_fx "$T/step.wav" "$name" "$peak"
 }
-snd01() { step snd01.wav 150 850 0.31; }
-snd02() { step snd02.wav 125 700 1.73; }
+snd01() { step snd01.wav 190 850 0.31 -5.5; }
+snd02() { step snd02.wav 160 700 1.73 -7.8; }
 
 # -------------------------------------------------------------- the worms --
 
@@ -128,18 +140,18 @@ snd03() {
     gen "$T/bub.wav" synth 0.75 sine 300/900 synth 0.75 square amod 9 \
         lowpass 2000 fade q 0.02 0.75 0.2
     mix "$T/in.wav" -v 0.9 "$T/body.wav" -v 1.4 "$T/slime.wav" -v 0.35 "$T/bub.wav"
-    finish_fx "$T/in.wav" snd03.wav
+    finish_fx "$T/in.wav" snd03.wav -8.8
 }
 
 # Worm moving (sound gallery): a long slither, hissy scrape swelling in
-# slow waves over a soft low drag.
+# slow waves over a soft drag (kept above 120 Hz: it is texture, not boom).
 snd04() {
     noise pinknoise 2.11 0.85 "$T/hiss.wav" \
         bandpass 2600 0.8q tremolo 6.5 75 fade q 0.003 0.85 0.25
     noise brownnoise 1.37 0.85 "$T/drag.wav" \
-        lowpass 500 tremolo 3.2 50 fade q 0.003 0.85 0.25
+        highpass 120 lowpass 500 tremolo 3.2 50 fade q 0.003 0.85 0.25
     mix "$T/slither.wav" -v 1.0 "$T/hiss.wav" -v 0.8 "$T/drag.wav"
-    finish_fx "$T/slither.wav" snd04.wav
+    finish_fx "$T/slither.wav" snd04.wav -7.8
 }
 
 # Worm step in the game: a small soft wet "blup", round and mid-pitched,
@@ -148,22 +160,23 @@ snd18() {
     gen "$T/blup.wav" synth 0.11 sine 260:420 fade q 0.004 0.11 0.09
     noise brownnoise 3.03 0.06 "$T/wet.wav" bandpass 600 1.5q fade l 0.001 0.06 0.055
     mix "$T/wstep.wav" -v 1.0 "$T/blup.wav" -v 0.6 "$T/wet.wav"
-    finish_fx "$T/wstep.wav" snd18.wav
+    finish_fx "$T/wstep.wav" snd18.wav -14.8
 }
 
 # Worm killing you: three crunching bites (noise bursts through a distorted
-# band) over a low, rough growl that dies away.
+# band) over a rough growl that dies away; the growl sits above 60 Hz so
+# small speakers still play it.
 snd05() {
-    local i=0 b off
+    local i=0 off
     for off in 0.10 0.47 0.83; do
         noise whitenoise "$off" 0.09 "$T/bite$i.wav" \
             bandpass 1400 0.6q overdrive 15 fade l 0.001 0.09 0.08 pad "$(awk -v k=$i 'BEGIN{print k*0.16}')"
         i=$((i + 1))
     done
-    gen "$T/growl.wav" synth 1.2 sawtooth 75:48 synth 1.2 sine fmod 31 \
-        overdrive 12 lowpass 700 tremolo 19 40 fade q 0.02 1.2 0.6
-    mix "$T/kill.wav" -v 1.0 "$T/bite0.wav" -v 1.0 "$T/bite1.wav" -v 1.0 "$T/bite2.wav" -v 0.7 "$T/growl.wav"
-    finish_fx "$T/kill.wav" snd05.wav
+    gen "$T/growl.wav" synth 1.2 sawtooth 110:70 synth 1.2 sine fmod 31 \
+        overdrive 12 highpass 60 lowpass 900 tremolo 19 40 fade q 0.02 1.2 0.6
+    mix "$T/kill.wav" -v 1.0 "$T/bite0.wav" -v 1.0 "$T/bite1.wav" -v 1.0 "$T/bite2.wav" -v 0.6 "$T/growl.wav"
+    finish_fx "$T/kill.wav" snd05.wav -2.2
 }
 
 # Worm dying: a squeal that wobbles and falls a long way, then fades out.
@@ -172,7 +185,7 @@ snd06() {
         lowpass 3500 fade q 0.003 0.8 0.45
     gen "$T/squeal2.wav" synth 0.8 sine 1950/270 fade q 0.003 0.8 0.45
     mix "$T/die.wav" -v 0.8 "$T/squeal.wav" -v 0.4 "$T/squeal2.wav"
-    finish_fx "$T/die.wav" snd06.wav
+    finish_fx "$T/die.wav" snd06.wav -10
 }
 
 # ---------------------------------------------------------------- bombs --
@@ -183,18 +196,20 @@ snd07() {
     noise whitenoise 0.77 0.02 "$T/tclick.wav" highpass 3000 fade l 0 0.02 0.019
     gen "$T/tping.wav" synth 0.05 sine 3500 synth 0.05 sine mix 2300 fade l 0 0.05 0.048
     mix "$T/tick.wav" -v 1.0 "$T/tclick.wav" -v 0.6 "$T/tping.wav"
-    finish_fx "$T/tick.wav" snd07.wav
+    finish_fx "$T/tick.wav" snd07.wav -8.5
 }
 
-# Explosion: a bright crack, a deep falling boom and a long rumble of
-# low noise that decays.
+# Explosion: a bright crack and a blast of mid noise that the ear places,
+# with a falling boom and a rumble as the low layer under them; squeezed so
+# it is the loudest thing in the game without a higher peak.
 snd08() {
-    noise whitenoise 1.11 0.05 "$T/crack.wav" highpass 1200 fade l 0 0.05 0.045
-    gen "$T/boom.wav" synth 0.9 sine 70:28 fade l 0 0.9 0.85
-    noise brownnoise 2.9 1.6 "$T/rumble.wav" lowpass 900 lowpass 900 \
-        overdrive 8 fade h 0.002 1.6 1.55
-    mix "$T/expl.wav" -v 0.5 "$T/crack.wav" -v 1.0 "$T/boom.wav" -v 1.6 "$T/rumble.wav"
-    finish_fx "$T/expl.wav" snd08.wav
+    noise whitenoise 1.11 0.06 "$T/crack.wav" highpass 1200 fade l 0 0.06 0.055
+    noise pinknoise 1.93 1.0 "$T/blast.wav" bandpass 800 0.6q fade h 0.002 1.0 0.95
+    gen "$T/boom.wav" synth 0.9 sine 90:40 fade l 0 0.9 0.85
+    noise brownnoise 2.9 1.1 "$T/rumble.wav" highpass 80 lowpass 900 \
+        overdrive 8 fade h 0.002 1.1 1.05
+    mix "$T/expl.wav" -v 0.6 "$T/crack.wav" -v 1.2 "$T/blast.wav" -v 0.5 "$T/boom.wav" -v 1.4 "$T/rumble.wav"
+    finish_fx "$T/expl.wav" snd08.wav -4.8
 }
 
 # The flame reaching you: a roaring whoosh of noise that swells quickly,
@@ -202,11 +217,11 @@ snd08() {
 snd09() {
     noise pinknoise 0.61 0.8 "$T/roar.wav" bandpass 900 0.5q \
         fade q 0.002 0.8 0.5 tremolo 23 25
-    noise whitenoise 3.21 0.8 "$T/crackle.wav" highpass 3500 \
+    noise whitenoise 3.15 0.8 "$T/crackle.wav" highpass 3500 \
         tremolo 41 90 fade q 0.002 0.8 0.4
     gen "$T/swoosh.wav" synth 0.8 sine 180:90 fade q 0.002 0.8 0.6
-    mix "$T/flame.wav" -v 1.2 "$T/roar.wav" -v 0.4 "$T/crackle.wav" -v 0.3 "$T/swoosh.wav"
-    finish_fx "$T/flame.wav" snd09.wav
+    mix "$T/flame.wav" -v 1.2 "$T/roar.wav" -v 0.25 "$T/crackle.wav" -v 0.2 "$T/swoosh.wav"
+    finish_fx "$T/flame.wav" snd09.wav -3.9
 }
 
 # ------------------------------------------------------------ the level --
@@ -225,19 +240,20 @@ snd10() {
     fx "$T/c2.wav" "$T/c2d.wav" pad 0.12
     noise whitenoise 2.47 0.012 "$T/ctick.wav" highpass 1500 fade l 0 0.012 0.011
     mix "$T/beacon.wav" -v 0.5 "$T/ctick.wav" -v 1.0 "$T/c1.wav" -v 0.8 "$T/c2d.wav"
-    finish_fx "$T/beacon.wav" snd10.wav
+    finish_fx "$T/beacon.wav" snd10.wav -11.3
 }
 
 # Door closing (a phase begins): a creaking hinge (a low, irregular pulse
-# train through a resonant band) and then the heavy thud of the door.
+# train through resonant bands), then the door's thud and the latch. The
+# thud is wood, above 60 Hz, so it is heard on small speakers too.
 snd11() {
     gen "$T/creak.wav" synth 0.55 square 38:62 0 0 4 synth 0.55 sine amod 5 \
         bandpass 1300 3q bandpass 2100 4q fade q 0.005 0.55 0.1
-    gen "$T/thud.wav" synth 0.35 sine 95:40 fade l 0 0.35 0.33 pad 0.5
-    noise brownnoise 0.9 0.3 "$T/thudn.wav" lowpass 400 fade l 0 0.3 0.28 pad 0.5
+    gen "$T/thud.wav" synth 0.35 sine 140:80 fade l 0 0.35 0.33 pad 0.5
+    noise brownnoise 0.9 0.3 "$T/thudn.wav" highpass 90 lowpass 700 fade l 0 0.3 0.28 pad 0.5
     noise whitenoise 1.9 0.015 "$T/latch.wav" bandpass 3000 1q fade l 0 0.015 0.014 pad 0.52
-    mix "$T/door.wav" -v 1.0 "$T/creak.wav" -v 1.0 "$T/thud.wav" -v 1.3 "$T/thudn.wav" -v 0.4 "$T/latch.wav"
-    finish_fx "$T/door.wav" snd11.wav
+    mix "$T/door.wav" -v 2.5 "$T/creak.wav" -v 0.3 "$T/thud.wav" -v 0.6 "$T/thudn.wav" -v 0.4 "$T/latch.wav"
+    finish_fx "$T/door.wav" snd11.wav -2.3
 }
 
 # ------------------------------------------------------------ the music --
@@ -328,7 +344,9 @@ k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs"
     S "$T/loop.wav" "$T/loop.wav" -b 32 -e floating-point "$T/loop2.wav" \
         reverb 30 50 60 100 0 0 highpass 20 \
         trim "$((64 * EIGHTH))s" "$((64 * EIGHTH))s"
-    S "$T/loop2.wav" -b 16 -e signed-integer "$OUT/snd16.wav" gain -n -1.5
+    # The level of the mix plan: well under the speech, so the screen
+    # reader is heard over the menu. A plain gain keeps the seamless join.
+    S "$T/loop2.wav" -b 16 -e signed-integer "$OUT/snd16.wav" gain -n -10.8
 }
 
 # ---------------------------------------------------------- recordings --
@@ -360,11 +378,11 @@ Control y una flecha es el radar: cuenta las casillas libres en esa dirección. 
 La uve dice tus vidas, y la letra a, los gusanos. \
 ¡Suerte, y que no te coman!" "$T/intro_v.wav"
     local len
-    len=$(S "$T/intro_v.wav" -n stat 2>&1 | awk '/^Length/ { printf "%.3f", $3 + 1.5 }')
+    len=$(S "$T/intro_v.wav" -n stat 2>&1 | awk '/^Length/ { printf "%.3f", $3 + 1.0 }')
     bed "$T/intro_b.wav" "$len"
     fx "$T/intro_v.wav" "$T/intro_vp.wav" pad 0.5
     mix "$T/intro.wav" -v 1.0 "$T/intro_vp.wav" -v 0.05 "$T/intro_b.wav"
-    finish_long "$T/intro.wav" snd12.wav
+    finish_long "$T/intro.wav" snd12.wav -1.5
 }
 
 # Short brass fanfare, TR semitones above C major; LONG=1 adds a flourish.
@@ -394,17 +412,23 @@ fanfare() {
         -v 0.6 "$T/fc4.wav" -v 1.2 "$T/timp.wav"
     fx "$T/fchord.wav" "$T/fchord2.wav" fade q 0.01 $c 0.8
     cat_ "$T/fan.wav" "$T/fmel.wav" "$T/fchord2.wav"
-    fx "$T/fan.wav" "$o" reverb 40 gain -n -6
+    # room for the reverb's tail, which then fades out to silence
+    fx "$T/fan.wav" "$T/fanr.wav" pad 0 0.5 reverb 40
+    fx "$T/fanr.wav" "$o" fade q 0 -0 0.45 gain -n -1.5
 }
 
-# closing NAME TRANSPOSE LONG TEXT
+# closing NAME TRANSPOSE LONG TEXT : the fanfare, a pause, the voice and a
+# moment of silence, so the voice begins clear of the fanfare and ends
+# inside the file.
 closing() {
     local name=$1 long=$3 text=$4
     TR=$2
     fanfare "$T/fanf.wav" "$long"
     speak "$text" "$T/cl_v.wav"
-    cat_ "$T/closing.wav" "$T/fanf.wav" "$T/cl_v.wav"
-    finish_long "$T/closing.wav" "$name"
+    gen "$T/cl_pause.wav" trim 0 0.25
+    gen "$T/cl_end.wav" trim 0 0.25
+    cat_ "$T/closing.wav" -v 0.45 "$T/fanf.wav" "$T/cl_pause.wav" "$T/cl_v.wav" "$T/cl_end.wav"
+    finish_long "$T/closing.wav" "$name" -2.2
 }
 snd13() {
     closing snd13.wav 0 0 "¡Enhorabuena! Has terminado Gusanicida en dificultad fácil. \
@@ -421,9 +445,14 @@ snd15() {
 
 # ------------------------------------------------------------------ main --
 
-for s in snd01 snd02 snd03 snd04 snd05 snd06 snd07 snd08 snd09 snd10 snd11 \
-         snd12 snd13 snd14 snd15 snd16 snd18; do
-    echo "making $s.wav"
-    "$s"
-done
+while IFS=$'\t' read -r file _; do
+    case $file in '' | '#'*) continue ;; esac
+    declare -F "${file%.wav}" >/dev/null || { echo "no recipe for $file" >&2; exit 1; }
+    echo "making $file"
+    "${file%.wav}"
+done <"$CATALOGUE"
+if [ "$OUT" = "$DATA" ]; then
+    "$HERE/manifest.sh" "$OUT" >"$HERE/manifest.tsv"
+    echo "recorded: $HERE/manifest.tsv"
+fi
 echo "done: $OUT"

@@ -1,5 +1,5 @@
 // RIFF chunk walk over a bounded buffer: every offset is checked against the bytes at hand.
-#include "sound/wav_info.h"
+#include "platform/wav_info.h"
 
 #include <fstream>
 #include <vector>
