@@ -31,6 +31,16 @@ TEST(WavDecoder, HeaderGivesTheFormatAndLengthsOfAnySize) {
     test::writeFile(dir.file("a.wav"), test::goodWav(48000));
     EXPECT_DOUBLE_EQ(readWavInfo(dir.file("a.wav"))->seconds(), 1.0);
     EXPECT_FALSE(readWavInfo(dir.file("none.wav")).has_value());
+    // The reader only refuses what cannot be a sound at all; the decoder judges the rest.
+    // clang-format off
+    const std::pair<test::WavLayout, bool> formats[] = {{{.bits = 8}, true}, {{.bits = 7}, false},
+        {{.rate = 1}, true}, {{.rate = 0}, false}, {{.channels = 1}, true}, {{.channels = 0}, false}};
+    // clang-format on
+    for (const auto& [layout, sane] : formats) {
+        const auto bytes = test::wavBytes(layout, {});
+        EXPECT_EQ(parseWavHeader(bytes.data(), bytes.size()).has_value(), sane)
+            << layout.bits << " bits, " << layout.rate << " Hz, " << layout.channels << " channels";
+    }
 }
 
 TEST(WavDecoder, MonoBecomesTheSameSampleOnBothSidesAndStereoKeepsItsSides) {
