@@ -103,8 +103,9 @@ TEST(Scheduler, SuspendedTimersKeepTheTimeTheyHadLeftAndAHandlerThatSuspendsHold
     t.s.resume();
     box.setEnabled(true);
     other.setEnabled(true);
-    t.s.advanceTo(1300);
+    t.s.advanceTo(1500);
     EXPECT_EQ(t.log, "a1000 box ");
+    EXPECT_EQ(t.s.now(), 1300) << "game time stands still from the moment the box opened";
     box.setEnabled(false);
     t.s.resume();
     t.s.advanceTo(1300);
