@@ -14,6 +14,7 @@
 #include "frontend/messages.h"
 #include "frontend/sound_gallery.h"
 #include "frontend/text_dialog.h"
+#include "sound/catalogue.h"
 #include "sound/sound_path.h"
 
 namespace gus {
@@ -80,7 +81,7 @@ void FormIni::layOutButtons() {
 }
 
 void FormIni::Form_Load() {
-    mediaPlayer1_.setFileName(soundPath(s_.folder, "snd16.wav"));
+    mediaPlayer1_.setFileName(soundPath(s_.folder, Sonido::MusicaMenu));
     layOutButtons();
     dificultad_ = 1;
 }

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
+#include "sound/catalogue.h"
 #include "sound/sound_path.h"
-#include "tools/sim/preparacion.h"
 
 namespace gus::bench {
 
@@ -32,7 +32,7 @@ GameOnRealAudio::~GameOnRealAudio() {
 
 bool GameOnRealAudio::ready() const {
     return out_.opened() &&
-           std::filesystem::is_regular_file(soundPath(thisProgramsFolder(), "snd01.wav"));
+           std::filesystem::is_regular_file(soundPath(thisProgramsFolder(), Sonido::PasoA));
 }
 
 void GameOnRealAudio::start(int worms) {
@@ -40,7 +40,8 @@ void GameOnRealAudio::start(int worms) {
     // The top street and then the second one: at least eight cells from the player's row.
     for (int slot = 0; slot < worms; ++slot) {
         const bool top = slot <= kUltima;
-        ponMonstruo(form_, slot, top ? slot : (slot - kUltima - 1) * 4, top ? 0 : 4, 1 + slot % 4);
+        form_.colocaMonstruoEn(slot, top ? slot : (slot - kUltima - 1) * 4, top ? 0 : 4,
+                               static_cast<Entero>(1 + slot % 4));
     }
     timed_.commit();
 }

@@ -47,26 +47,8 @@ void Phase25Load::keepUp(Form1& f) {
     if (liveBombs(f) < kBombasVivasMax) layBomb(f);
 }
 
-// As the game's ColocaMonstruo leaves a worm, without the entry sound: its step timer runs at
-// phase 25's pace (3000 - 24 x 50 = 1800 ms at the hardest difficulty).
 void Phase25Load::putWorm(Form1& f, int slot, int x, int y) {
-    RegistroMonstruo& m = f.Monstruos[static_cast<std::size_t>(slot)];
-    if (esVerdadero(m.Activo) && enTablero(m.X, m.Y) && f.Tablero(m.X, m.Y) == CeldaMonstruo) {
-        f.Tablero(m.X, m.Y) = CeldaLibre;
-    }
-    if (!esVerdadero(m.Activo))
-        f.MonstruosEnTablero = static_cast<Entero>(f.MonstruosEnTablero + 1);
-    m.X = static_cast<Entero>(x);
-    m.Y = static_cast<Entero>(y);
-    m.Direccion = static_cast<Entero>(slot % 4 + 1);
-    m.Activo = VERDADERO;
-    f.Tablero(x, y) = CeldaMonstruo;
-    ControlesForm1& k = f.controles();
-    k.TMRMonstruo.createUpTo(slot);
-    k.WMPMonstruo.createUpTo(slot);
-    k.TMRMonstruo[slot].setInterval(3000 - (f.Fase - 1) * f.AceleracionFase);
-    k.TMRMonstruo[slot].setEnabled(true);
-    k.WMPMonstruo[slot].setFileName(f.RutaSonidos + "snd18.wav");
+    f.colocaMonstruoEn(slot, x, y, static_cast<Entero>(slot % 4 + 1));
 }
 
 void Phase25Load::fillWorms(Form1& f) {
@@ -94,13 +76,8 @@ void Phase25Load::layBomb(Form1& f) {
     ++bombsLaid_;
 }
 
-// As SuperaFase opens it, without the message box: the beacon sounds every 1.5 s.
 void Phase25Load::openExit(Form1& f) {
-    f.SalidaX = 7;
-    f.SalidaY = -1;
-    f.Tablero(f.SalidaX, f.SalidaY) = CeldaSalida;
-    f.controles().WMPSalida.setFileName(f.RutaSonidos + "snd10.wav");
-    f.controles().TMRSalida.setEnabled(true);
+    f.abreSalida(0);
 }
 
 int Phase25Load::wormsOnBoard(const Form1& f) const {
