@@ -9,6 +9,7 @@
 
 #include "frontend/frontend_services.h"
 #include "platform/sim/sim_platform.h"
+#include "sound/catalogue.h"
 
 namespace gus::testing {
 

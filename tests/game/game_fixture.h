@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "sound/catalogue.h"
 #include "tools/sim/session.h"
 
 namespace gus::testing {
