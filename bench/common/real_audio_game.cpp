@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <random>
 #include <thread>
-#include <type_traits>
 
 #include "sound/catalogue.h"
 #include "sound/sound_path.h"

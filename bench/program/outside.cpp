@@ -14,8 +14,7 @@
 #include <thread>
 
 #include "bench/common/measure.h"
-#include "bench/program/proc_usage.h"
-#include "bench/program/program_bench.h"
+#include "bench/program/process.h"
 
 extern char** environ;
 
@@ -179,7 +178,6 @@ int measureMenu(const std::string& program, double seconds) {
     printRow({"CPU, menu music looping",
               fixed(percent, 2) + " % of a core over " + fixed(share.wallSeconds(), 1) + " s",
               "< 1 %", percent < 1.0, conditions + ", /proc/PID/stat"});
-    printNote(share.threadLine());
     printNote("the kernel counts in 10 ms ticks: +/- " + fixed(1.0 / share.wallSeconds(), 2) +
               " % over this run");
     printRow({"peak resident memory, menu", fixed(peak, 1) + " MB (VmHWM)", "< 80 MB", peak < 80.0,

@@ -1,13 +1,11 @@
-// CPU time and resident memory of a process as the kernel accounts them, from /proc.
+// The whole program measured: CPU time and resident memory of a process as the kernel accounts
+// them, and the measurements made from outside, on the program run as a child.
 #pragma once
 
 #include <sys/types.h>
 
 #include <cstdint>
-#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace gus::bench {
 
@@ -20,8 +18,7 @@ double runQueueWaitSecondsOf(pid_t pid);
 double peakResidentMegabytes(pid_t pid);
 double residentMegabytes(pid_t pid);
 
-// CPU time over wall time between start() and stop(): the share of one core, in percent, for
-// the whole process and for each of its threads.
+// CPU time over wall time between start() and stop(): the share of one core, in percent.
 class CpuShare {
   public:
     explicit CpuShare(pid_t pid = 0) : pid_(pid) {}
@@ -29,14 +26,11 @@ class CpuShare {
     bool stop() { return take(last_); }
     double percentOfOneCore() const;
     double wallSeconds() const;
-    // "by thread: main(name) 1.45 %,  SDLAudioP2 0.75 %", busiest first.
-    std::string threadLine() const;
 
   private:
     struct Sample {
         double cpu = 0.0;
         std::int64_t wall = 0;
-        std::map<pid_t, std::pair<std::string, double>> threads;  // name and seconds
     };
     bool take(Sample& s) const;
 
@@ -44,5 +38,11 @@ class CpuShare {
     Sample first_;
     Sample last_;
 };
+
+// Starts `program` 1 + `warmRuns` times on SDL's disk driver writing into a FIFO; prints the row
+// for the warm starts. 1: a start gave no sound.
+int measureStarts(const std::string& program, int warmRuns);
+// Runs `program` on SDL's dummy driver, lets it settle, then measures its menu over `seconds`.
+int measureMenu(const std::string& program, double seconds);
 
 }  // namespace gus::bench
