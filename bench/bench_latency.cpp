@@ -18,21 +18,6 @@ namespace {
 constexpr int kBufferSizes[] = {256, 1024, 4096};
 constexpr int kStartVoices = 32;  // taking turns lets a start go out before the last is heard
 constexpr int kMixVoices = 30;
-constexpr std::int64_t kGiveUpNanos = 1'000'000'000;
-
-struct Pending {
-    AudioOutput::Voice voice = -1;
-    std::int64_t stampBefore = 0;
-    std::int64_t askedAt = 0;
-};
-
-std::optional<double> awaitStart(const SdlAudioOutput& out, const Pending& p) {
-    while (out.firstFrameNanos(p.voice) == p.stampBefore) {
-        if (nowNanos() - p.askedAt > kGiveUpNanos) return std::nullopt;
-        std::this_thread::yield();
-    }
-    return static_cast<double>(out.firstFrameNanos(p.voice) - p.askedAt) / 1e6;
-}
 
 // Starts at random moments spread over the callback cycle; slot i % 32 is heard from start
 // i - 32 before it is used for start i. Returns the median, for the ratios of the larger buffers.
@@ -45,10 +30,10 @@ double startLatency(int frames, std::size_t starts, double base) {
     }
     test::TempDir folder;
     writeToneWav(folder.file("click.wav"), 1, 0.02);
-    std::vector<Pending> slots(kStartVoices);
-    for (Pending& p : slots) {
-        p.voice = out.createVoice("latency");
-        out.load(p.voice, folder.file("click.wav"));
+    std::vector<StartWatch> slots(kStartVoices);
+    for (StartWatch& p : slots) {
+        p.voices = {out.createVoice("latency")};
+        out.load(p.voices[0], folder.file("click.wav"));
     }
     out.commit();
     std::mt19937 random(12345);
@@ -58,9 +43,9 @@ double startLatency(int frames, std::size_t starts, double base) {
     const std::uint64_t firstCallback = out.callbacks();
     const std::int64_t began = nowNanos();
     for (std::size_t i = 0; i < starts + kStartVoices; ++i) {
-        Pending& p = slots[i % kStartVoices];
+        StartWatch& p = slots[i % kStartVoices];
         if (i >= kStartVoices) {
-            const std::optional<double> heard = awaitStart(out, p);
+            const std::optional<double> heard = p.await(out);
             if (heard)
                 ms.push_back(*heard);
             else
@@ -68,10 +53,9 @@ double startLatency(int frames, std::size_t starts, double base) {
         }
         if (i >= starts) continue;
         std::this_thread::sleep_for(std::chrono::duration<double, std::micro>(pauseMicros(random)));
-        p.stampBefore = out.firstFrameNanos(p.voice);
-        p.askedAt = nowNanos();
-        out.stop(p.voice);
-        out.play(p.voice, false);
+        p.arm(out);
+        out.stop(p.voices[0]);
+        out.play(p.voices[0], false);
         out.commit();
     }
     const double periodMs =

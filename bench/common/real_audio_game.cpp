@@ -124,26 +124,35 @@ RealAudioGame::Walk RealAudioGame::walk(std::size_t keys) {
 
 // Whichever wall channel the step sounds on, its first frame is the first of the four to change.
 void RealAudioGame::step(Entero key, Walk& w) {
-    std::int64_t before[4];
-    AudioOutput::Voice walls[4];
-    for (int side = 0; side < 4; ++side) {
-        walls[side] = timed_.voiceNamed("Wmp1(" + std::to_string(side) + ")");
-        before[side] = out_.firstFrameNanos(walls[side]);
-    }
-    const std::int64_t keyAt = nowNanos();
+    StartWatch walls;
+    for (int side = 0; side < 4; ++side)
+        walls.voices.push_back(timed_.voiceNamed("Wmp1(" + std::to_string(side) + ")"));
+    walls.arm(out_);
     form_.Picture1_KeyDown(key, 0);
     timed_.commit();
-    w.keyMicros.push_back(microsSince(keyAt));
-    while (nowNanos() - keyAt < kGiveUpNanos) {
-        for (int side = 0; side < 4; ++side) {
-            const std::int64_t heard = out_.firstFrameNanos(walls[side]);
-            if (heard == before[side]) continue;
-            w.keyToSoundMs.push_back(static_cast<double>(heard - keyAt) / 1e6);
-            return;
+    w.keyMicros.push_back(microsSince(walls.askedAt));
+    const std::optional<double> ms = walls.await(out_);
+    if (ms)
+        w.keyToSoundMs.push_back(*ms);
+    else
+        ++w.lost;
+}
+
+void StartWatch::arm(const SdlAudioOutput& out) {
+    before.clear();
+    for (const AudioOutput::Voice v : voices) before.push_back(out.firstFrameNanos(v));
+    askedAt = nowNanos();
+}
+
+std::optional<double> StartWatch::await(const SdlAudioOutput& out) const {
+    while (nowNanos() - askedAt < kGiveUpNanos) {
+        for (std::size_t i = 0; i < voices.size(); ++i) {
+            const std::int64_t heard = out.firstFrameNanos(voices[i]);
+            if (heard != before[i]) return static_cast<double>(heard - askedAt) / 1e6;
         }
         std::this_thread::yield();
     }
-    ++w.lost;
+    return std::nullopt;
 }
 
 }  // namespace gus::bench

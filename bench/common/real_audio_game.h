@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,17 @@ class TimedOutput : public AudioOutput, public Beeper {
     SdlAudioOutput& out_;
     std::map<std::string, Voice> voices_;
     mutable Times times_;
+};
+
+// Voices whose next start is awaited: arm() notes their start stamps and the time just before a
+// sound is asked for; await() gives the milliseconds to the callback carrying the first frame of
+// whichever starts first, or nothing after a second.
+struct StartWatch {
+    std::vector<AudioOutput::Voice> voices;
+    std::vector<std::int64_t> before;
+    std::int64_t askedAt = 0;
+    void arm(const SdlAudioOutput& out);
+    std::optional<double> await(const SdlAudioOutput& out) const;
 };
 
 // Game time stands still (no timer fires), so only the benchmark's keys change the board and no
