@@ -68,9 +68,10 @@ void printNote(const std::string& note) {
 
 void writeToneWav(const std::string& path, int channels, double seconds) {
     const auto frames = static_cast<std::size_t>(seconds * 48000);
+    const std::vector<std::int16_t> mono = test::sine(440.0, 0.25, 48000, frames);
     std::vector<std::int16_t> pcm;
-    for (const std::int16_t s : test::sine(440.0, 0.25, 48000, frames))
-        pcm.insert(pcm.end(), static_cast<std::size_t>(channels), s);
+    pcm.reserve(frames * static_cast<std::size_t>(channels));
+    for (const std::int16_t s : mono) pcm.insert(pcm.end(), static_cast<std::size_t>(channels), s);
     test::WavLayout layout;
     layout.channels = channels;
     test::writeFile(path, test::wavBytes(layout, pcm));
