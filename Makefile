@@ -39,8 +39,8 @@ sim: build
 	./$(BUILD)/bin/gusanicida-sim
 
 bench: build
-	./$(BUILD)/bin/bench_game
-	./$(BUILD)/bin/bench_audio
+	./$(BUILD)/bin/bench_latency
+	./$(BUILD)/bin/bench_ui
 	./scripts/bench-program.sh $(BUILD)
 	./bench/orca/bench-orca.sh $(BUILD)
 

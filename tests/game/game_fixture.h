@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/sim/preparacion.h"
+#include "sound/catalogue.h"
 #include "tools/sim/session.h"
 
 namespace gus::testing {
@@ -43,7 +43,9 @@ class GameTest : public ::testing::Test {
     }
 
     // A worm in `slot` as ColocaMonstruo leaves it, without draws or the entry sound.
-    void putWorm(int slot, int x, int y, int dir) { ponMonstruo(f(), slot, x, y, dir); }
+    void putWorm(int slot, int x, int y, int dir) {
+        f().colocaMonstruoEn(slot, x, y, static_cast<Entero>(dir));
+    }
 
     void putPlayer(int x, int y) {
         f().Jugador.X = static_cast<Entero>(x);

@@ -44,7 +44,7 @@ TEST_F(Bombs, TicksThreeTimesFromWhereThePlayerIsThenExplodesAtFullVolume) {
     ASSERT_EQ(ticks.size(), 3u);
     for (const SimEvent& e : ticks) {
         EXPECT_EQ(e.channel, "WMPBomba(0)");
-        EXPECT_EQ(e.file, "snd07.wav");
+        EXPECT_EQ(e.file, Sonido::Mecha);
         EXPECT_EQ(e.balance, 1500);
         EXPECT_EQ(e.volume, -1500);
     }
@@ -54,7 +54,7 @@ TEST_F(Bombs, TicksThreeTimesFromWhereThePlayerIsThenExplodesAtFullVolume) {
     s.wait(1000);
     auto boom = sounds();
     ASSERT_EQ(boom.size(), 1u);
-    EXPECT_EQ(boom[0].file, "snd08.wav");
+    EXPECT_EQ(boom[0].file, Sonido::Explosion);
     EXPECT_EQ(boom[0].balance, -500);
     EXPECT_EQ(boom[0].volume, 0);
     EXPECT_EQ(f().Bombas[0].Activa, FALSO);
@@ -153,7 +153,7 @@ TEST_F(Bombs, PlayerOnHisOwnBombIsReachedOncePerOpenDirection) {
     ASSERT_FALSE(t.empty());
     EXPECT_EQ(t[0], "¡Has muerto! ");
     EXPECT_EQ(t[1], "¡Has muerto! ¡Has muerto! ");
-    EXPECT_EQ(soundsOf("snd09.wav"), 2);
+    EXPECT_EQ(soundsOf(Sonido::Llama), 2);
     EXPECT_TRUE(k().TMRMuerto.enabled());
     EXPECT_EQ(k().WMPAux.volume(), -60);
     EXPECT_FALSE(wormAlive(0));
@@ -169,7 +169,7 @@ TEST_F(Bombs, TwoBombsOnOneCellChainAtRadiusZero) {
     shift();
     EXPECT_EQ(f().Bombas[0].Activa, FALSO);
     EXPECT_EQ(f().Bombas[1].Activa, FALSO);
-    EXPECT_EQ(soundsOf("snd08.wav"), 2);
+    EXPECT_EQ(soundsOf(Sonido::Explosion), 2);
     EXPECT_NE(status().find(" Cadena de bombas!"), std::string::npos);
     for (Entero p : f().PilaBombas) EXPECT_EQ(p, -1);
 }
@@ -221,8 +221,8 @@ TEST_F(Bombs, AfterThePlayersDeathALiveBombTicksAndExplodesHarmlessly) {
     putWorm(0, 3, 12, 0);
     s.p.log.clear();
     s.wait(3200);
-    EXPECT_EQ(soundsOf("snd07.wav"), 3);
-    EXPECT_EQ(soundsOf("snd08.wav"), 1);
+    EXPECT_EQ(soundsOf(Sonido::Mecha), 3);
+    EXPECT_EQ(soundsOf(Sonido::Explosion), 1);
     EXPECT_TRUE(wormAlive(0));
     EXPECT_TRUE(texts().empty());
     EXPECT_EQ(f().PilaBombas[0], -1);
@@ -246,7 +246,7 @@ TEST_F(Bombs, ChainThatEndsTheGameLeavesTheClosedWindowAlone) {
     EXPECT_EQ(std::count_if(closed, all.end(),
                             [](const SimEvent& e) { return e.kind == SimEvent::Kind::Text; }),
               0);
-    EXPECT_EQ(soundsOf("snd09.wav"), 0);
+    EXPECT_EQ(soundsOf(Sonido::Llama), 0);
     EXPECT_EQ(f().JuegoTerminado, VERDADERO);
     EXPECT_FALSE(f().cargada());
     EXPECT_EQ(f().Bombas[0].Activa, VERDADERO);

@@ -87,17 +87,16 @@ TEST(StartUpDifficulty, TableOfMaxWormsAndAcceleration) {
 }
 
 TEST(SoundFolder, ExactlyOneSeparatorBeforeTheFileName) {
-    EXPECT_EQ(soundPath({"C:\\", '\\'}, "snd05.wav"), "C:\\snd05.wav");
-    EXPECT_EQ(soundPath({"C:\\Juegos", '\\'}, "snd05.wav"), "C:\\Juegos\\snd05.wav");
-    EXPECT_EQ(soundPath({"/", '/'}, "snd05.wav"), "/snd05.wav");
-    EXPECT_EQ(soundPath({"/opt/Mis Juegos/ñandú", '/'}, "snd05.wav"),
-              "/opt/Mis Juegos/ñandú/snd05.wav");
+    EXPECT_EQ(soundPath({"C:\\", '\\'}, "s.wav"), "C:\\s.wav");
+    EXPECT_EQ(soundPath({"C:\\Juegos", '\\'}, "s.wav"), "C:\\Juegos\\s.wav");
+    EXPECT_EQ(soundPath({"/", '/'}, "s.wav"), "/s.wav");
+    EXPECT_EQ(soundPath({"/opt/Mis Juegos/ñandú", '/'}, "s.wav"), "/opt/Mis Juegos/ñandú/s.wav");
 }
 
 TEST_F(StartUp, RoutesEverySoundThroughTheProgramFolder) {
     EXPECT_EQ(f().RutaSonidos, soundFolder(s.p.folder));
-    EXPECT_EQ(f().SonidosJugador[0], f().RutaSonidos + "snd01.wav");
-    EXPECT_EQ(f().SonidosJugador[1], f().RutaSonidos + "snd02.wav");
+    EXPECT_EQ(f().SonidosJugador[0], f().RutaSonidos + Sonido::PasoA);
+    EXPECT_EQ(f().SonidosJugador[1], f().RutaSonidos + Sonido::PasoB);
 }
 
 // A new game in the same window after a lost one starts clean: no stray worm or exit on the
@@ -105,7 +104,7 @@ TEST_F(StartUp, RoutesEverySoundThroughTheProgramFolder) {
 TEST_F(StartUp, NewGameAfterLostGameStartsClean) {
     putWorm(1, 0, 0, 2);
     f().Tablero(7, 13) = CeldaSalida;
-    k().WMPSalida.setFileName(f().RutaSonidos + "snd10.wav");
+    k().WMPSalida.setFileName(f().RutaSonidos + Sonido::Salida);
     k().TMRSalida.setEnabled(true);
     key(tecla::Espacio);
     ASSERT_EQ(f().Bombas[0].Activa, VERDADERO);
@@ -124,8 +123,8 @@ TEST_F(StartUp, NewGameAfterLostGameStartsClean) {
     s.p.log.clear();
     s.wait(10000);
     for (const SimEvent& e : sounds()) {
-        EXPECT_NE(e.file, "snd10.wav");
-        EXPECT_NE(e.file, "snd08.wav");
+        EXPECT_NE(e.file, Sonido::Salida);
+        EXPECT_NE(e.file, Sonido::Explosion);
     }
 }
 

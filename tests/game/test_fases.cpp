@@ -44,7 +44,7 @@ TEST_F(Phases, ClearingPhaseThreeOpensTheExitAndTheBeaconCalls) {
     EXPECT_TRUE(soundsOn("WMPSalida").empty());
     s.wait(1);
     ASSERT_EQ(soundsOn("WMPSalida").size(), 1u);
-    EXPECT_EQ(soundsOn("WMPSalida")[0].file, "snd10.wav");
+    EXPECT_EQ(soundsOn("WMPSalida")[0].file, Sonido::Salida);
     EXPECT_EQ(soundsOn("WMPSalida")[0].balance, 0);
     EXPECT_EQ(soundsOn("WMPSalida")[0].volume, -300);
     s.wait(1500);
@@ -95,7 +95,7 @@ TEST_F(Phases, EachExitLeadsToTheOppositeEdgeWithTheDoorHeardFromThatSide) {
         EXPECT_EQ(boxes()[0].text, "Pulsa  para empezar");
         EXPECT_EQ(boxes()[0].title, "Fase " + std::to_string(fase + 1));
         ASSERT_EQ(soundsOn("WMPAux").size(), 1u);
-        EXPECT_EQ(soundsOn("WMPAux")[0].file, "snd11.wav");
+        EXPECT_EQ(soundsOn("WMPAux")[0].file, Sonido::Puerta);
         EXPECT_EQ(soundsOn("WMPAux")[0].balance, c.balance);
         EXPECT_EQ(soundsOn("WMPAux")[0].volume, c.volume);
         EXPECT_TRUE(eventsOf(SimEvent::Kind::Text).empty());  // not even Label1
@@ -250,7 +250,7 @@ TEST_F(Phases, NoTimerFiresWhileABoxIsOpen) {
     s.p.log.clear();
     s.wait(500);  // the first bomb's first tick, 1000 ms after it was laid
     ASSERT_EQ(sounds().size(), 1u);
-    EXPECT_EQ(sounds()[0].file, "snd07.wav");
+    EXPECT_EQ(sounds()[0].file, Sonido::Mecha);
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ TEST_F(Worms, PhaseThreeLetsThreeWormsInThreeSecondsApart) {
     s.wait(9001);  // up to 12000: one tick past the last entry
     std::vector<Millis> entries;
     for (const SimEvent& e : soundsOn("Wmp1(5)")) {
-        EXPECT_EQ(e.file, "snd03.wav");
+        EXPECT_EQ(e.file, Sonido::EntraGusano);
         entries.push_back(e.t);
     }
     EXPECT_EQ(entries, (std::vector<Millis>{3000, 6000, 9000}));
@@ -226,13 +226,13 @@ TEST_F(Worms, EveryEntrySoundsUnplacedAndTheNewWormIsSilentUntilItMoves) {
     ASSERT_EQ(sounds().size(), 3u);
     for (const SimEvent& e : sounds()) {
         EXPECT_EQ(e.channel, "Wmp1(5)");
-        EXPECT_EQ(e.file, "snd03.wav");
+        EXPECT_EQ(e.file, Sonido::EntraGusano);
         EXPECT_EQ(e.balance, 0);
         EXPECT_EQ(e.volume, -600);
     }
     for (int i = 0; i < 3; ++i) {
         EXPECT_FALSE(k().WMPMonstruo[i].playing());
-        EXPECT_EQ(k().WMPMonstruo[i].fileName(), f().RutaSonidos + "snd18.wav");
+        EXPECT_EQ(k().WMPMonstruo[i].fileName(), f().RutaSonidos + Sonido::PasoGusano);
     }
 }
 
@@ -552,7 +552,7 @@ TEST_F(Worms, WormSteppingOntoThePlayerKillsHimAndTheOthersWalkOn) {
     expectWormAt(0, 6, 12);
     EXPECT_EQ(status(), "¡Has muerto!");
     ASSERT_EQ(soundsOn("Wmp1(4)").size(), 1u);
-    EXPECT_EQ(soundsOn("Wmp1(4)")[0].file, "snd05.wav");
+    EXPECT_EQ(soundsOn("Wmp1(4)")[0].file, Sonido::GusanoTeMata);
     EXPECT_TRUE(k().TMRMuerto.enabled());
     EXPECT_EQ(f().Vidas, 5);
     EXPECT_TRUE(k().TMRMonstruo[0].enabled());
@@ -588,8 +588,8 @@ TEST_F(Worms, WormSteppingOntoALiveBombSetsItOffAtOnce) {
     EXPECT_FALSE(esVerdadero(f().Bombas[0].Activa));
     const auto bomba = soundsOn("WMPBomba(0)");
     ASSERT_EQ(bomba.size(), 1u);
-    EXPECT_EQ(bomba[0].file, "snd08.wav");
-    for (const SimEvent& e : soundsOn("WMPMonstruo(0)")) EXPECT_NE(e.file, "snd18.wav");
+    EXPECT_EQ(bomba[0].file, Sonido::Explosion);
+    for (const SimEvent& e : soundsOn("WMPMonstruo(0)")) EXPECT_NE(e.file, Sonido::PasoGusano);
     // The flames start on the bomb's cell, where the worm now stands.
     EXPECT_FALSE(esVerdadero(f().Monstruos[0].Activo));
     EXPECT_EQ(f().Tablero(2, 0), CeldaLibre);

@@ -44,12 +44,13 @@ TEST_F(WormSound, StepIsPlacedFromTheWormsNewCell) {
         s.p.log.clear();
         putPlayer(c.playerX, c.playerY);
         putWorm(0, c.fromX, c.fromY, c.dir);
-        k().WMPMonstruo[0].setFileName(f().RutaSonidos + "snd06.wav");  // its last sound a death
+        k().WMPMonstruo[0].setFileName(f().RutaSonidos +
+                                       Sonido::MuereGusano);  // its last sound a death
         f().MueveMonstruo(0);
         s.p.endOfEvent();
         const std::vector<SimEvent> heard = soundsOn("WMPMonstruo(0)");
         ASSERT_EQ(heard.size(), 1u);
-        EXPECT_EQ(heard[0].file, "snd18.wav");
+        EXPECT_EQ(heard[0].file, Sonido::PasoGusano);
         EXPECT_EQ(heard[0].balance, c.balance);
         EXPECT_EQ(heard[0].volume, c.volume);
     }
@@ -80,7 +81,7 @@ TEST_F(WormSound, DeathCarriesFartherAndBeeps) {
         s.p.endOfEvent();
         const std::vector<SimEvent> heard = soundsOn("WMPMonstruo(" + std::to_string(c.slot) + ")");
         ASSERT_EQ(heard.size(), 1u);
-        EXPECT_EQ(heard[0].file, "snd06.wav");
+        EXPECT_EQ(heard[0].file, Sonido::MuereGusano);
         EXPECT_EQ(heard[0].balance, c.balance);
         EXPECT_EQ(heard[0].volume, c.volume);
         EXPECT_EQ(beeps(), 1);
@@ -98,7 +99,7 @@ TEST_F(WormSound, FlameKillIsHeardFromTheWormsCell) {
     s.wait(4000);  // the fuse runs out
     const std::vector<SimEvent> heard = soundsOn("WMPMonstruo(0)");
     ASSERT_EQ(heard.size(), 1u);
-    EXPECT_EQ(heard[0].file, "snd06.wav");
+    EXPECT_EQ(heard[0].file, Sonido::MuereGusano);
     EXPECT_EQ(heard[0].balance, -6000);
     EXPECT_EQ(heard[0].volume, -608);  // 50 x sqrt(148)
     EXPECT_EQ(beeps(), 1);
@@ -116,7 +117,7 @@ TEST_F(WormSound, DeathSetOffByShiftStaysWhereTheWormDied) {
     s.p.log.clear();
     key(tecla::Mayusculas, tecla::BitShift);
     ASSERT_EQ(soundsOn("WMPMonstruo(0)").size(), 1u);
-    EXPECT_EQ(soundsOn("WMPMonstruo(0)")[0].file, "snd06.wav");
+    EXPECT_EQ(soundsOn("WMPMonstruo(0)")[0].file, Sonido::MuereGusano);
     EXPECT_TRUE(k().WMPMonstruo[0].playing());
     EXPECT_EQ(k().WMPMonstruo[0].balance(), -6000);
     EXPECT_EQ(k().WMPMonstruo[0].volume(), -608);

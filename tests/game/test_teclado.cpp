@@ -102,7 +102,7 @@ TEST_F(Keys, EachStepSoundsTheWallsBesideTheNewCell) {
         expectPlayerAt(c.toX, c.toY);
         EXPECT_EQ(beepsSince(m), 0);
         std::vector<std::string> expected;
-        for (const std::string& canal : c.channels) expected.push_back(canal + " snd01.wav");
+        for (const std::string& canal : c.channels) expected.push_back(canal + " " + Sonido::PasoA);
         EXPECT_EQ(heardSince(m), expected);
         EXPECT_EQ(f().Jugador.Paso, 2);
     }
@@ -171,7 +171,8 @@ TEST_F(Keys, RefusedStepStillReplacesTheWormChannels) {
 }
 
 TEST_F(Keys, StepSoundAlternatesBetweenTheTwoFilesStartingWithTheFirst) {
-    const std::vector<std::string> files = {"snd01.wav", "snd02.wav", "snd01.wav", "snd02.wav"};
+    const std::vector<std::string> files = {Sonido::PasoA, Sonido::PasoB, Sonido::PasoA,
+                                            Sonido::PasoB};
     for (std::size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(i);
         const std::size_t m = mark();
@@ -195,8 +196,8 @@ TEST_F(Keys, SilentStepOnACrossingStillAdvancesTheAlternation) {
     EXPECT_EQ(f().Jugador.Paso, 2);
     const std::size_t m = mark();
     key(tecla::Abajo);  // (4, 5): walls east and west
-    EXPECT_EQ(heardSince(m),
-              (std::vector<std::string>{kEste + " snd02.wav", kOeste + " snd02.wav"}));
+    EXPECT_EQ(heardSince(m), (std::vector<std::string>{kEste + " " + Sonido::PasoB,
+                                                       kOeste + " " + Sonido::PasoB}));
 }
 
 TEST_F(Keys, StepSilencesTheWallsOfTheCellLeft) {
@@ -212,7 +213,7 @@ TEST_F(Keys, RefusedStepDoesNotAdvanceTheAlternation) {
     key(tecla::Arriba);
     key(tecla::Izquierda);
     EXPECT_EQ(wallSoundsSince(0),
-              (std::vector<std::string>{kNorte + " snd01.wav", kSur + " snd01.wav"}));
+              (std::vector<std::string>{kNorte + " " + Sonido::PasoA, kSur + " " + Sonido::PasoA}));
 }
 
 TEST_F(Keys, WalkingIntoTheExitStartsTheNextPhaseWithoutTheTail) {
@@ -415,7 +416,8 @@ TEST_F(Keys, ShiftSetsOffTheNewestBombAtOnce) {
     for (int i = 0; i < 4; ++i) key(tecla::Izquierda);  // out of the flames' reach
     const std::size_t m = mark();
     key(tecla::Mayusculas, tecla::BitShift);
-    EXPECT_EQ(heardSince(m), std::vector<std::string>{"WMPBomba(0) snd08.wav"});
+    EXPECT_EQ(heardSince(m),
+              std::vector<std::string>{"WMPBomba(0) " + std::string(Sonido::Explosion)});
     EXPECT_FALSE(esVerdadero(f().Bombas[0].Activa));
     EXPECT_EQ(beepsSince(m), 0);
 }
@@ -497,7 +499,8 @@ TEST_F(Keys, WalkingIntoAWormStopsEveryWormAndStartsTheDeath) {
         EXPECT_TRUE(k().TMRMuerto.enabled());
         EXPECT_EQ(status(), before + "¡Has muerto! Te quedan " + c.left + " vidas.");
         EXPECT_EQ(f().Vidas, c.lives);
-        EXPECT_EQ(heardSince(m), std::vector<std::string>{"Wmp1(4) snd05.wav"})
+        EXPECT_EQ(heardSince(m),
+                  std::vector<std::string>{"Wmp1(4) " + std::string(Sonido::GusanoTeMata)})
             << "the death, and no step sound";
         EXPECT_EQ(textsSince("Label1", m), std::vector<std::string>{"6, 12"});
     }
@@ -512,7 +515,8 @@ TEST_F(Keys, EveryKeyWhileStandingOnAWormRepeatsTheDeath) {
     const std::size_t m = mark();
     key(kTeclaSinOrden);
     EXPECT_EQ(status(), once + once);
-    EXPECT_EQ(heardSince(m), std::vector<std::string>{"Wmp1(4) snd05.wav"});
+    EXPECT_EQ(heardSince(m),
+              std::vector<std::string>{"Wmp1(4) " + std::string(Sonido::GusanoTeMata)});
     EXPECT_TRUE(k().TMRMuerto.enabled());
 }
 
