@@ -75,9 +75,11 @@ void measure(MonitorRecorder& recorder, int bufferFrames, int clicks, double cal
     const gus::AudioOutput::Voice v = out.createVoice("click");
     out.load(v, clickPath);
     out.commit();
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // A null sink that had nothing to play may sleep through one 2 s block before it hears a new
+    // stream; a real device's sink rewinds instead. Measuring starts after that.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
     std::mt19937 random(7);
-    std::uniform_int_distribution<int> pauseMicros(0, bufferFrames * 1'000'000 / 48000);
+    std::uniform_int_distribution<int> pauseMicros(0, bufferFrames * 1000 / 48);
     std::vector<double> toSink, toCallback, callbackToSink;
     std::size_t lost = 0;
     for (int n = 0; n < clicks; ++n) {

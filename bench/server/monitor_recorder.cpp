@@ -25,17 +25,32 @@ std::int64_t steadyNanos() {
         .count();
 }
 
-std::int64_t framesToNanos(std::uint64_t frames) {
-    return static_cast<std::int64_t>(frames * 1'000'000'000ULL / kRate);
+std::int64_t framesToNanos(std::int64_t frames) {
+    return frames * 1'000'000'000 / kRate;
 }
 
-// The steady-clock time of stream frame `frame`, from the stream's own clock: pa_stream_get_time
-// is the stream time of the sample at the sink (or source) right now.
-std::optional<std::int64_t> whenFrameAtServer(pa_stream* s, std::uint64_t frame) {
-    pa_usec_t streamTime = 0;
-    const std::int64_t now = steadyNanos();
-    if (pa_stream_get_time(s, &streamTime) != 0) return std::nullopt;
-    return now + framesToNanos(frame) - static_cast<std::int64_t>(streamTime) * 1000;
+std::int64_t realNanos() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// When stream frame `frame` is (or was) at the sink, from the stream's latest timing report:
+// a monitor's newest frame reached the sink's output sink_usec after the report, and a playback
+// stream's read index did. Taken from the report itself rather than pa_stream_get_time, whose
+// smoothing lags for seconds after the sink changes its latency.
+std::optional<std::int64_t> whenFrameAtServer(pa_stream* s, std::uint64_t frame, bool record) {
+    const pa_timing_info* t = pa_stream_get_timing_info(s);
+    if (t == nullptr) return std::nullopt;
+    const std::int64_t reportAgo =
+        realNanos() - (static_cast<std::int64_t>(t->timestamp.tv_sec) * 1'000'000'000 +
+                       static_cast<std::int64_t>(t->timestamp.tv_usec) * 1000);
+    const std::int64_t reportAt = steadyNanos() - reportAgo;
+    const auto index = static_cast<std::int64_t>((record ? t->write_index : t->read_index) /
+                                                 static_cast<std::int64_t>(kFrameBytes));
+    const auto delayUsec = static_cast<std::int64_t>(t->sink_usec) -
+                           (record ? static_cast<std::int64_t>(t->source_usec) : 0);
+    return reportAt + delayUsec * 1000 + framesToNanos(frame) - framesToNanos(index);
 }
 
 void signalLoop(pa_threaded_mainloop* loop) {
@@ -137,10 +152,21 @@ void MonitorRecorder::scan(const float* stereo, std::size_t frames) {
             continue;
         }
         if (quietFrames_ >= kQuietBefore && armed_.exchange(false)) {
-            clickAt_ = whenFrameAtServer(record_, framesRead_ + f).value_or(-1);
+            clickFrame_ = framesRead_ + f;
+            pa_operation* o = pa_stream_update_timing_info(record_, &MonitorRecorder::onTiming, this);
+            if (o != nullptr) pa_operation_unref(o);
+            else clickAt_ = -1;
         }
         quietFrames_ = 0;
     }
+}
+
+// The timing report interpolated since the last automatic update lags when the sink changes its
+// latency, so each click is timed on a report asked for after it was found.
+void MonitorRecorder::onTiming(pa_stream* s, int success, void* self) {
+    auto* me = static_cast<MonitorRecorder*>(self);
+    const auto at = success ? whenFrameAtServer(s, me->clickFrame_, true) : std::nullopt;
+    me->clickAt_ = at.value_or(-1);
 }
 
 void MonitorRecorder::arm() {
@@ -160,15 +186,24 @@ void MonitorRecorder::onWrite(pa_stream* s, std::size_t bytes, void* self) {
     auto* me = static_cast<MonitorRecorder*>(self);
     const std::size_t frames = bytes / kFrameBytes;
     me->silence_.assign(frames * 2, 0.0f);
-    const bool click = me->clickWanted_ && frames >= kClickFrames;
+    const bool click = me->clickWanted_ && !me->clickSent_ && frames >= kClickFrames;
     if (click) std::fill_n(me->silence_.begin(), kClickFrames * 2, 0.5f);
     pa_stream_write(s, me->silence_.data(), frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
     if (click) {
-        me->ownClickAt_ = whenFrameAtServer(s, me->framesWritten_);
-        me->clickWanted_ = false;
-        signalLoop(me->loop_);
+        me->ownClickFrame_ = me->framesWritten_;
+        me->clickSent_ = true;
+        pa_operation* o = pa_stream_update_timing_info(s, &MonitorRecorder::onOwnTiming, me);
+        if (o != nullptr) pa_operation_unref(o);
+        else onOwnTiming(s, 0, me);
     }
     me->framesWritten_ += frames;
+}
+
+void MonitorRecorder::onOwnTiming(pa_stream* s, int success, void* self) {
+    auto* me = static_cast<MonitorRecorder*>(self);
+    if (success) me->ownClickAt_ = whenFrameAtServer(s, me->ownClickFrame_, false);
+    me->clickWanted_ = me->clickSent_ = false;
+    signalLoop(me->loop_);
 }
 
 std::optional<std::int64_t> MonitorRecorder::playOwnClick() {
@@ -186,7 +221,7 @@ std::vector<double> MonitorRecorder::calibrate(int clicks) {
     pa_threaded_mainloop_unlock(loop_);
     std::vector<double> offsets;
     if (playback_ == nullptr) return offsets;
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
     for (int n = 0; n < clicks; ++n) {
         arm();
         const std::optional<std::int64_t> sent = playOwnClick();

@@ -33,6 +33,8 @@ class MonitorRecorder {
   private:
     static void onRead(pa_stream* s, std::size_t bytes, void* self);
     static void onWrite(pa_stream* s, std::size_t bytes, void* self);
+    static void onTiming(pa_stream* s, int success, void* self);
+    static void onOwnTiming(pa_stream* s, int success, void* self);
     bool connect();
     pa_stream* openStream(const char* name, bool record);
     void scan(const float* stereo, std::size_t frames);
@@ -45,6 +47,9 @@ class MonitorRecorder {
     std::uint64_t framesRead_ = 0;
     std::uint64_t framesWritten_ = 0;
     bool clickWanted_ = false;
+    bool clickSent_ = false;
+    std::uint64_t clickFrame_ = 0;
+    std::uint64_t ownClickFrame_ = 0;
     std::optional<std::int64_t> ownClickAt_;
     std::vector<float> silence_;
     std::uint64_t quietFrames_ = 0;
