@@ -42,6 +42,7 @@ bench: build
 	./$(BUILD)/bin/bench_game
 	./$(BUILD)/bin/bench_audio
 	./scripts/bench-program.sh $(BUILD)
+	./scripts/bench-server.sh $(BUILD)
 
 soak: build
 	./$(BUILD)/bin/soak $(or $(GAMES),10000)

@@ -65,8 +65,7 @@ void printLine(const char* what, const std::vector<double>& ms, std::size_t lost
 
 // Clicks at random moments of the buffer cycle, each started the way a key's event starts a
 // sound: play, then the commit that ends the event.
-void measure(MonitorRecorder& recorder, int bufferFrames, int clicks, double calibrationMs,
-             const std::string& clickPath) {
+void measure(MonitorRecorder& recorder, int bufferFrames, int clicks, const std::string& clickPath) {
     SdlAudioOutput out(bufferFrames);
     if (!out.opened()) {
         std::printf("%d frames: no SDL audio device (%s)\n", bufferFrames, SDL_GetError());
@@ -94,7 +93,7 @@ void measure(MonitorRecorder& recorder, int bufferFrames, int clicks, double cal
             ++lost;
             continue;
         }
-        const double sinkMs = static_cast<double>(*heard - playAt) / 1e6 - calibrationMs;
+        const double sinkMs = static_cast<double>(*heard - playAt) / 1e6;
         const double callbackMs = static_cast<double>(out.firstFrameNanos(v) - playAt) / 1e6;
         toSink.push_back(sinkMs);
         toCallback.push_back(callbackMs);
@@ -118,12 +117,12 @@ int main(int argc, char** argv) {
     }
     const std::vector<double> offsets = recorder.calibrate(30);
     const Figures calibration = figuresOf(offsets);
-    std::printf("recorder calibration (its own click: found minus the server's report), n=%zu: "
-                "median %.2f, p99 %.2f, max %.2f ms; taken off below\n",
+    std::printf("calibration, a click of the recorder's own through the server (found minus the "
+                "server's playback report), n=%zu: median %.2f, p99 %.2f, max %.2f ms\n",
                 offsets.size(), calibration.median, calibration.p99, calibration.max);
     const std::string click = writeClickWav();
     for (int frames : {SdlAudioOutput::kDefaultBufferFrames, 1024, 4096}) {
-        measure(recorder, frames, clicks, calibration.median, click);
+        measure(recorder, frames, clicks, click);
     }
     std::filesystem::remove(click);
     return 0;
