@@ -109,6 +109,7 @@ void measure(MonitorRecorder& recorder, int bufferFrames, int clicks, const std:
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each line as it comes, through a pipe too
     const int clicks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     MonitorRecorder recorder;
     if (!recorder.opened()) {
