@@ -35,7 +35,9 @@ struct Figures {
 Figures figuresOf(std::vector<double> v) {
     if (v.empty()) return {};
     std::sort(v.begin(), v.end());
-    const auto at = [&v](double q) { return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))]; };
+    const auto at = [&v](double q) {
+        return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
+    };
     return {at(0.5), at(0.99), v.back()};
 }
 
@@ -65,7 +67,8 @@ void printLine(const char* what, const std::vector<double>& ms, std::size_t lost
 
 // Clicks at random moments of the buffer cycle, each started the way a key's event starts a
 // sound: play, then the commit that ends the event.
-void measure(MonitorRecorder& recorder, int bufferFrames, int clicks, const std::string& clickPath) {
+void measure(MonitorRecorder& recorder, int bufferFrames, int clicks,
+             const std::string& clickPath) {
     SdlAudioOutput out(bufferFrames);
     if (!out.opened()) {
         std::printf("%d frames: no SDL audio device (%s)\n", bufferFrames, SDL_GetError());
@@ -116,11 +119,18 @@ int main(int argc, char** argv) {
         std::printf("bench_server: no PulseAudio-compatible server with a default sink here\n");
         return 1;
     }
+    std::printf(
+        "conditions: %d clicks a buffer size (5 ms at half scale, 48 kHz float stereo), "
+        "each Play at a random moment of the buffer cycle; a click is at the sink when the "
+        "server's timing report for a recorder on the default sink's monitor puts its "
+        "first sample at the sink's output\n",
+        clicks);
     const std::vector<double> offsets = recorder.calibrate(30);
     const Figures calibration = figuresOf(offsets);
-    std::printf("calibration, a click of the recorder's own through the server (found minus the "
-                "server's playback report), n=%zu: median %.2f, p99 %.2f, max %.2f ms\n",
-                offsets.size(), calibration.median, calibration.p99, calibration.max);
+    std::printf(
+        "calibration, a click of the recorder's own through the server (found minus the "
+        "server's playback report), n=%zu: median %.2f, p99 %.2f, max %.2f ms\n",
+        offsets.size(), calibration.median, calibration.p99, calibration.max);
     const std::string click = writeClickWav();
     for (int frames : {SdlAudioOutput::kDefaultBufferFrames, 1024, 4096}) {
         measure(recorder, frames, clicks, click);

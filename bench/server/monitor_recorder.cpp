@@ -86,7 +86,8 @@ bool MonitorRecorder::connect() {
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "bench_server");
     if (context_ == nullptr) return false;
     pa_context_set_state_callback(
-        context_, [](pa_context*, void* loop) { signalLoop(static_cast<pa_threaded_mainloop*>(loop)); },
+        context_,
+        [](pa_context*, void* loop) { signalLoop(static_cast<pa_threaded_mainloop*>(loop)); },
         loop_);
     if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
     for (;;) {
@@ -108,8 +109,8 @@ pa_stream* MonitorRecorder::openStream(const char* name, bool record) {
         loop_);
     pa_buffer_attr attr{};
     attr.maxlength = attr.tlength = attr.prebuf = attr.minreq = attr.fragsize = UINT32_MAX;
-    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING |
-                                                      PA_STREAM_AUTO_TIMING_UPDATE);
+    const auto flags =
+        static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
     int connected = 0;
     if (record) {
         attr.fragsize = static_cast<std::uint32_t>(kRate / 5 * kFrameBytes);
@@ -136,8 +137,10 @@ void MonitorRecorder::onRead(pa_stream* s, std::size_t /*bytes*/, void* self) {
     std::size_t bytes = 0;
     while (pa_stream_readable_size(s) > 0 && pa_stream_peek(s, &data, &bytes) == 0 && bytes > 0) {
         const std::size_t frames = bytes / kFrameBytes;
-        if (data != nullptr) me->scan(static_cast<const float*>(data), frames);
-        else me->quietFrames_ = 0;  // a hole: nothing can be said about what came before
+        if (data != nullptr)
+            me->scan(static_cast<const float*>(data), frames);
+        else
+            me->quietFrames_ = 0;  // a hole: nothing can be said about what came before
         me->framesRead_ += frames;
         pa_stream_drop(s);
     }
@@ -145,17 +148,20 @@ void MonitorRecorder::onRead(pa_stream* s, std::size_t /*bytes*/, void* self) {
 
 void MonitorRecorder::scan(const float* stereo, std::size_t frames) {
     for (std::size_t f = 0; f < frames; ++f) {
-        const bool loud = std::fabs(stereo[2 * f]) > kThreshold ||
-                          std::fabs(stereo[2 * f + 1]) > kThreshold;
+        const bool loud =
+            std::fabs(stereo[2 * f]) > kThreshold || std::fabs(stereo[2 * f + 1]) > kThreshold;
         if (!loud) {
             ++quietFrames_;
             continue;
         }
         if (quietFrames_ >= kQuietBefore && armed_.exchange(false)) {
             clickFrame_ = framesRead_ + f;
-            pa_operation* o = pa_stream_update_timing_info(record_, &MonitorRecorder::onTiming, this);
-            if (o != nullptr) pa_operation_unref(o);
-            else clickAt_ = -1;
+            pa_operation* o =
+                pa_stream_update_timing_info(record_, &MonitorRecorder::onTiming, this);
+            if (o != nullptr)
+                pa_operation_unref(o);
+            else
+                clickAt_ = -1;
         }
         quietFrames_ = 0;
     }
@@ -193,8 +199,10 @@ void MonitorRecorder::onWrite(pa_stream* s, std::size_t bytes, void* self) {
         me->ownClickFrame_ = me->framesWritten_;
         me->clickSent_ = true;
         pa_operation* o = pa_stream_update_timing_info(s, &MonitorRecorder::onOwnTiming, me);
-        if (o != nullptr) pa_operation_unref(o);
-        else onOwnTiming(s, 0, me);
+        if (o != nullptr)
+            pa_operation_unref(o);
+        else
+            onOwnTiming(s, 0, me);
     }
     me->framesWritten_ += frames;
 }
