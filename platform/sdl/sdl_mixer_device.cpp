@@ -34,9 +34,9 @@ bool deviceIsInMixFormat() {
 // (node.latency) and the sound reaches the sink about one buffer after our callback; through
 // PipeWire's PulseAudio layer, SDL 2.26's first choice, it came some 20 ms later (make bench).
 // So PipeWire is tried first, and kept only if it shows an output: a PipeWire that serves no
-// sound shows none. SDL_AUDIODRIVER, when the player sets it, decides alone.
+// sound shows none. SDL_AUDIODRIVER, when the player (or anyone) sets it, decides alone.
 bool initAudioSubsystem() {
-    if (SDL_getenv("SDL_AUDIODRIVER") == nullptr) {
+    if (SDL_GetHint(SDL_HINT_AUDIODRIVER) == nullptr) {
         SDL_SetHint(SDL_HINT_AUDIODRIVER, "pipewire");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
             if (SDL_GetNumAudioDevices(0) > 0) return true;
