@@ -27,7 +27,8 @@ class MonitorRecorder {
     std::optional<std::int64_t> awaitClick(std::int64_t giveUpAt) const;
     // Clicks written into a playback stream of our own, each timed by that stream's report of
     // when it reaches the sink and found again by the recorder: how far (ms) the recorder's
-    // times lie from the server's, to be taken off every measurement.
+    // times lie from that report. Printed, not taken off: where the two disagree, the playback
+    // report is the one that leaves out a buffer (PipeWire's PulseAudio layer does).
     std::vector<double> calibrate(int clicks);
 
   private:
