@@ -43,6 +43,7 @@ bench: build
 	./$(BUILD)/bin/bench_ui
 	./scripts/bench-program.sh $(BUILD)
 	./bench/orca/bench-orca.sh $(BUILD)
+	./scripts/bench-server.sh $(BUILD)
 
 soak: build
 	./$(BUILD)/bin/soak $(or $(GAMES),10000)
