@@ -39,10 +39,11 @@ sim: build
 	./$(BUILD)/bin/gusanicida-sim
 
 bench: build
-	./$(BUILD)/bin/bench_game
-	./$(BUILD)/bin/bench_audio
+	./$(BUILD)/bin/bench_latency
+	./$(BUILD)/bin/bench_ui
 	./scripts/bench-program.sh $(BUILD)
 	./bench/orca/bench-orca.sh $(BUILD)
+	./scripts/bench-server.sh $(BUILD)
 
 soak: build
 	./$(BUILD)/bin/soak $(or $(GAMES),10000)

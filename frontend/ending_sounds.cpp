@@ -1,16 +1,18 @@
 // Difficulty to end-of-game recording.
 #include "frontend/ending_sounds.h"
 
+#include "sound/catalogue.h"
+
 namespace gus {
 
 const char* endingSound(Entero dificultad) {
     switch (dificultad) {
         case 0:
-            return "snd13.wav";
+            return Sonido::FinalFacil;
         case 1:
-            return "snd14.wav";
+            return Sonido::FinalNormal;
         case 2:
-            return "snd15.wav";
+            return Sonido::FinalDificil;
         default:
             return nullptr;
     }

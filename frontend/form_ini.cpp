@@ -15,6 +15,7 @@
 #include "frontend/sound_gallery.h"
 #include "frontend/text_dialog.h"
 #include "platform/qt/announcer.h"
+#include "sound/catalogue.h"
 #include "sound/sound_path.h"
 
 namespace gus {
@@ -86,7 +87,7 @@ void FormIni::layOutButtons() {
 }
 
 void FormIni::Form_Load() {
-    mediaPlayer1_.setFileName(soundPath(s_.folder, "snd16.wav"));
+    mediaPlayer1_.setFileName(soundPath(s_.folder, Sonido::MusicaMenu));
     layOutButtons();
     dificultad_ = 1;
 }

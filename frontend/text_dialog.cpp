@@ -9,6 +9,7 @@
 #include "frontend/fixed_dialog.h"
 #include "frontend/messages.h"
 #include "platform/qt/qt_dialogs.h"
+#include "sound/catalogue.h"
 #include "sound/sound_path.h"
 
 namespace gus {
@@ -71,7 +72,7 @@ void Dialog::activate() {
     if (mensaje_ == kMensajeIntroduccion) {
         text1_->setEnabled(false);
         text1_->setVisible(false);
-        mediaPlayer1_.setFileName(soundPath(s_.folder, "snd12.wav"));
+        mediaPlayer1_.setFileName(soundPath(s_.folder, Sonido::Introduccion));
         okButton_->setFocus(Qt::OtherFocusReason);
         return;
     }

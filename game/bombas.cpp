@@ -1,5 +1,6 @@
 // Bombs: laying, the fuse, setting off the newest, and the flames of an explosion.
 #include "game/form1.h"
+#include "sound/catalogue.h"
 #include "sound/placement.h"
 
 namespace gus {
@@ -49,11 +50,11 @@ void Form1::AvanzaBomba(Entero Indice, bool Inmediata) {
     canal.stop();
     const bool explota = Inmediata || b.Mecha < 1;
     if (explota) {
-        canal.setFileName(ruta("snd08.wav"));
+        canal.setFileName(ruta(Sonido::Explosion));
         b.Activa = FALSO;
         c().TMRBomba[Indice].setEnabled(false);
     } else {
-        canal.setFileName(ruta("snd07.wav"));
+        canal.setFileName(ruta(Sonido::Mecha));
     }
     // The player's side and distance are taken anew at every tick, so the ticks follow him.
     Placement p = placementFor(b.X, b.Y, Jugador.X, Jugador.Y, kFallOffStep);
@@ -116,7 +117,7 @@ void Form1::trataCeldaDeLlama(int tx, int ty, int& muertes, bool& termina) {
         c().TMRMuerto.setEnabled(true);
         c().WMPAux.setBalance(0);
         c().WMPAux.setVolume(-60);
-        c().WMPAux.setFileName(ruta("snd09.wav"));
+        c().WMPAux.setFileName(ruta(Sonido::Llama));
         c().WMPAux.play();
     }
     for (int m = 0; m < kRanurasMonstruo; ++m) {

@@ -1,5 +1,7 @@
 // Start-up of a game: Form_Load, and the two small procedures it owns.
 #include "game/form1.h"
+#include "sound/catalogue.h"
+#include "sound/placement.h"
 #include "sound/sound_path.h"
 
 namespace gus {
@@ -33,12 +35,9 @@ void Form1::Form_Load() {
     Jugador.Y = 12;
     Jugador.Paso = 1;
     RutaSonidos = soundFolder(s_.folder);
-    SonidosJugador[0] = ruta("snd01.wav");
-    SonidosJugador[1] = ruta("snd02.wav");
-    c().Wmp1[1]->setBalance(3000);
-    c().Wmp1[3]->setBalance(-3000);
-    c().Wmp1[2]->setBalance(200);
-    c().Wmp1[2]->setVolume(-300);
+    SonidosJugador[0] = ruta(Sonido::PasoA);
+    SonidosJugador[1] = ruta(Sonido::PasoB);
+    for (int lado = 0; lado < 4; ++lado) place(*c().Wmp1[lado], kWallPlacements[lado]);
     Dificultad = dificultadDelMenu_ ? dificultadDelMenu_() : Entero{1};
     MaxMonstruos = Dificultad == 2 ? 15 : 9;
     AceleracionFase = Dificultad == 0 ? 0 : Dificultad == 1 ? 35 : 50;

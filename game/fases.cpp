@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "game/form1.h"
+#include "sound/catalogue.h"
 #include "sound/placement.h"
 
 namespace gus {
@@ -81,10 +82,14 @@ void Form1::SuperaFase() {
     s_.dialogs.messageBox("Busca la salida para pasar a la siguiente",
                           "¡Fase " + std::to_string(Fase) + " superada!", Buttons::Ok);
     const int k = static_cast<int>(std::floor(azar() * 4)) + 1;
-    SalidaX = kSalidas[k - 1].x;
-    SalidaY = kSalidas[k - 1].y;
+    abreSalida(k - 1);
+}
+
+void Form1::abreSalida(int Lado) {
+    SalidaX = kSalidas[Lado].x;
+    SalidaY = kSalidas[Lado].y;
     Tablero(SalidaX, SalidaY) = CeldaSalida;
-    c().WMPSalida.setFileName(ruta("snd10.wav"));
+    c().WMPSalida.setFileName(ruta(Sonido::Salida));
     c().TMRSalida.setEnabled(true);
 }
 
@@ -106,7 +111,7 @@ void Form1::PasaDeFase() {
     MonstruosEnTablero = 0;
     MonstruosPorEntrar = Fase;
     Channel& aux = c().WMPAux;
-    aux.setFileName(ruta("snd11.wav"));
+    aux.setFileName(ruta(Sonido::Puerta));
     // The door is heard from the side the player came in by.
     if (Jugador.X < 1) {
         place(aux, {-3000, -500});

@@ -33,12 +33,17 @@ struct ControlesForm1 {
     ControlesForm1(class Form1& form, const Services& s, GameWindowHost& host);
     void apaga();  // the window is closing: silence and stop everything for good
 
-    std::vector<std::unique_ptr<Channel>> Wmp1;  // 0 north, 1 east, 2 south, 3 west walls;
-                                                 // 4 a worm kills you; 5 a worm enters
-    Channel WMPSalida;
-    Channel WMPAux;
-    ChannelArray WMPMonstruo;
-    ChannelArray WMPBomba;
+    // The channels, one line each: made through `canales`, which silences them all on closing.
+    static constexpr ChannelSetup kAlCargar{true, 1, -600, 0};   // starts when its file is set
+    static constexpr ChannelSetup kEnEspera{false, 1, -600, 0};  // waits for Play
+    ChannelGroup canales;
+    // 0 north, 1 east, 2 south, 3 west walls; 4 a worm kills you; 5 a worm enters.
+    std::vector<Channel*> Wmp1 =
+        canales.row("Wmp1", {kAlCargar, kAlCargar, kAlCargar, kAlCargar, kAlCargar, kEnEspera});
+    Channel& WMPSalida = canales.channel("WMPSalida", kEnEspera);
+    Channel& WMPAux = canales.channel("WMPAux", kEnEspera);
+    ChannelArray& WMPMonstruo = canales.array("WMPMonstruo", kEnEspera);
+    ChannelArray& WMPBomba = canales.array("WMPBomba", kAlCargar);
     Timer TMRColocaMon;
     Timer TMRSalida;
     Timer TMRMuerto;
@@ -81,6 +86,9 @@ class Form1 {
     void Radar(Entero KeyCode);
     void SuenaParedes();
     void ColocaMonstruo();
+    // The worm in slot Index stands at (X, Y) as ColocaMonstruo leaves it, without its draws and
+    // entry sound; a worm already in the slot moves there. Also for boards set up by hand.
+    void colocaMonstruoEn(int Index, int X, int Y, Entero Direccion);
     void MueveMonstruo(Entero Index);
     std::string BuscaDirecciones(Entero X, Entero Y) const;
     void SuenaMonstruo(Entero Index);
@@ -91,6 +99,9 @@ class Form1 {
     void ExplotaBomba(Entero X, Entero Y, Entero Indice);
     void PierdeVida();
     void SuperaFase();
+    // The exit opens in the middle of one side of the outer wall (0 north .. 3 west) and its
+    // beacon starts, as SuperaFase leaves it after its box.
+    void abreSalida(int Lado);
     void PasaDeFase();
     void TerminaJuego();
 

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "game/form1.h"
+#include "sound/catalogue.h"
 
 namespace gus {
 
@@ -41,10 +42,6 @@ void Form1::ColocaMonstruo() {
     int i = 0;
     while (i < kRanurasMonstruo && esVerdadero(Monstruos[static_cast<std::size_t>(i)].Activo)) ++i;
     if (i == kRanurasMonstruo) return;  // cannot happen: at most 15 worms are ever let in
-    if (i + 1 > c().TMRMonstruo.count()) {
-        c().TMRMonstruo.createUpTo(i);
-        c().WMPMonstruo.createUpTo(i);
-    }
     int x = 0;
     int y = 0;
     // At most 14 worms stand on the 16 cells of the central ring when one enters, so the draw
@@ -54,17 +51,31 @@ void Form1::ColocaMonstruo() {
         y = eleccion(azar(), 5, 4);
         if (Tablero(x, y) == CeldaLibre || (x == Jugador.X && y == Jugador.Y)) break;
     }
-    RegistroMonstruo& m = Monstruos[static_cast<std::size_t>(i)];
-    m.X = static_cast<Entero>(x);
-    m.Y = static_cast<Entero>(y);
-    m.Direccion = static_cast<Entero>(eleccion(azar(), 4, 1));
+    colocaMonstruoEn(i, x, y, static_cast<Entero>(eleccion(azar(), 4, 1)));
+    tocaEn(*c().Wmp1[5], Sonido::EntraGusano);
+}
+
+void Form1::colocaMonstruoEn(int Index, int X, int Y, Entero Direccion) {
+    RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(Index));
+    if (!esVerdadero(m.Activo)) {
+        MonstruosEnTablero = static_cast<Entero>(MonstruosEnTablero + 1);
+    } else if (enTablero(m.X, m.Y) && Tablero(m.X, m.Y) == CeldaMonstruo) {
+        Tablero(m.X, m.Y) = CeldaLibre;
+    }
+    m.X = static_cast<Entero>(X);
+    m.Y = static_cast<Entero>(Y);
+    m.Direccion = Direccion;
     m.Activo = VERDADERO;
-    Tablero(x, y) = CeldaMonstruo;
-    MonstruosEnTablero = static_cast<Entero>(MonstruosEnTablero + 1);
-    tocaEn(*c().Wmp1[5], "snd03.wav");
-    c().TMRMonstruo[i].setInterval(3000 - (Fase - 1) * AceleracionFase);
-    c().TMRMonstruo[i].setEnabled(true);
-    c().WMPMonstruo[i].setFileName(ruta("snd18.wav"));
+    Tablero(X, Y) = CeldaMonstruo;
+    if (!cargada()) return;  // a board set up before the window loads: no controls yet
+    // A slot's timer and channel are created on its first use, lowest slot first.
+    c().TMRMonstruo.createUpTo(Index);
+    c().WMPMonstruo.createUpTo(Index);
+    c().TMRMonstruo[Index].setInterval(3000 - (Fase - 1) * AceleracionFase);
+    // Switching it off first starts a new interval for a worm moved by hand, as if just entered.
+    c().TMRMonstruo[Index].setEnabled(false);
+    c().TMRMonstruo[Index].setEnabled(true);
+    c().WMPMonstruo[Index].setFileName(ruta(Sonido::PasoGusano));
 }
 
 std::string Form1::BuscaDirecciones(Entero X, Entero Y) const {
@@ -142,7 +153,7 @@ void Form1::MueveMonstruo(Entero Index) {
 
 void Form1::muerePorPasoDeMonstruo() {
     escribeEstado("¡Has muerto!");
-    tocaEn(*c().Wmp1[4], "snd05.wav");
+    tocaEn(*c().Wmp1[4], Sonido::GusanoTeMata);
     c().TMRMuerto.setEnabled(true);
 }
 

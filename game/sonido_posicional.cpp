@@ -1,5 +1,6 @@
 // Each worm heard from where it is, relative to the player.
 #include "game/form1.h"
+#include "sound/catalogue.h"
 #include "sound/placement.h"
 
 namespace gus {
@@ -8,14 +9,14 @@ void Form1::SuenaMonstruo(Entero Index) {
     const RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(Index));
     Channel& canal = c().WMPMonstruo[Index];
     place(canal, placementFor(m.X, m.Y, Jugador.X, Jugador.Y, kFallOffStep));
-    tocaEn(canal, "snd18.wav");
+    tocaEn(canal, Sonido::PasoGusano);
 }
 
 void Form1::SuenaMuerteMonstruo(Entero Index) {
     const RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(Index));
     Channel& canal = c().WMPMonstruo[Index];
     place(canal, placementFor(m.X, m.Y, Jugador.X, Jugador.Y, kFallOffDeath));
-    tocaEn(canal, "snd06.wav");
+    tocaEn(canal, Sonido::MuereGusano);
     s_.beeper.beep();
 }
 

@@ -32,7 +32,7 @@ while [ $# -gt 0 ]; do
 done
 
 bin=$build/bin
-for program in gusanicida bench_program_launch bench_program_inside; do
+for program in gusanicida bench_program; do
   if [ ! -x "$bin/$program" ]; then
     echo "bench-program: $bin/$program is missing; build it first" \
          "(cmake --build $build --target $program)" >&2
@@ -65,14 +65,14 @@ echo "build: $build (${build_type:-unknown build type}); SDL2 $sdl; Qt $qt"
 echo "display: Qt $QT_QPA_PLATFORM; niceness of the measured programs: $nice"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) (other work on the machine delays the start)"
 echo
-printf '%-46s %-40s %-9s %-5s %s\n' measure value goal met conditions
-printf '%-46s %-40s %-9s %-5s %s\n' ------- ----- ---- --- ----------
+printf '%-46s %-44s %-19s %-5s %s\n' measure value goal met conditions
+printf '%-46s %-44s %-19s %-5s %s\n' ------- ----- ---- --- ----------
 
 status=0
-run "$bin/bench_program_launch" start "$bin/gusanicida" "$runs" || status=1
-run "$bin/bench_program_launch" menu "$bin/gusanicida" "$seconds" || status=1
-run "$bin/bench_program_inside" game "$seconds" 2>/dev/null || status=1
-run "$bin/bench_program_inside" intro 5 2>/dev/null || status=1
+run "$bin/bench_program" start "$bin/gusanicida" "$runs" || status=1
+run "$bin/bench_program" menu "$bin/gusanicida" "$seconds" || status=1
+run "$bin/bench_program" game "$seconds" 2>/dev/null || status=1
+run "$bin/bench_program" intro 5 2>/dev/null || status=1
 
 echo
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -4,6 +4,9 @@
 # start from there and find their sound files. Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
+catalogue="$(dirname "$0")/../sound/catalogue.tsv"
+# The file of a sound, by its key in the catalogue.
+sound() { awk -F'\t' -v key="$1" '$2 == key { print $1 }' "$catalogue"; }
 (cd "$build" && cpack -G "DEB;TGZ" >/dev/null)
 deb=$(ls "$build"/gusanicida_*.deb | head -n 1)
 tgz=$(ls "$build"/gusanicida-*.tar.gz | head -n 1)
@@ -12,7 +15,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 echo "package: $(basename "$deb"), installed size: $(dpkg-deb -f "$deb" Installed-Size) kB"
 tar -tzf "$tgz" > "$root.list"
-grep -q 'usr/lib/games/gusanicida/snd16.wav' "$root.list" || { echo "the archive lacks the sounds"; exit 1; }
+grep -q "usr/lib/games/gusanicida/$(sound MusicaMenu)" "$root.list" || { echo "the archive lacks the sounds"; exit 1; }
 rm -f "$root.list"
 
 # Runs a checker quietly; when it fails, shows what it said.
@@ -34,7 +37,7 @@ done
 # The sound files must be found from the installed program folder.
 state=$(printf 'seed 1\nload\nstate\n' | "$root/usr/lib/games/gusanicida/gusanicida-sim" \
   | grep '"ev":"state"')
-echo "$state" | grep -q '"Wmp1(5)":{"FileName":"snd03.wav","Balance":0,"Volume":-600,"Playing":-1}' \
+echo "$state" | grep -qF "\"Wmp1(5)\":{\"FileName\":\"$(sound EntraGusano)\",\"Balance\":0,\"Volume\":-600,\"Playing\":-1}" \
   || { echo "the installed program does not find its sounds"; exit 1; }
 
 if [ -e "$root/usr/games/gusanicida" ]; then

@@ -77,4 +77,28 @@ void ChannelArray::killAll() {
     for (auto& c : channels_) c->kill();
 }
 
+Channel& ChannelGroup::channel(std::string name, ChannelSetup setup) {
+    channels_.push_back(std::make_unique<Channel>(out_, std::move(name), setup));
+    return *channels_.back();
+}
+
+std::vector<Channel*> ChannelGroup::row(const std::string& baseName,
+                                        const std::vector<ChannelSetup>& setups) {
+    std::vector<Channel*> row;
+    for (const ChannelSetup& setup : setups) {
+        row.push_back(&channel(baseName + "(" + std::to_string(row.size()) + ")", setup));
+    }
+    return row;
+}
+
+ChannelArray& ChannelGroup::array(std::string baseName, ChannelSetup setup) {
+    arrays_.push_back(std::make_unique<ChannelArray>(out_, std::move(baseName), setup));
+    return *arrays_.back();
+}
+
+void ChannelGroup::killAll() {
+    for (auto& c : channels_) c->kill();
+    for (auto& a : arrays_) a->killAll();
+}
+
 }  // namespace gus

@@ -75,4 +75,22 @@ class ChannelArray {
     std::vector<std::unique_ptr<Channel>> channels_;
 };
 
+// The channels of one window. Each is made through the group, which owns it and silences them
+// all when the window closes, so a new channel is declared in one place.
+class ChannelGroup {
+  public:
+    explicit ChannelGroup(AudioOutput& out) : out_(out) {}
+
+    Channel& channel(std::string name, ChannelSetup setup);
+    // A fixed row of channels named base(0), base(1)... one setup each.
+    std::vector<Channel*> row(const std::string& baseName, const std::vector<ChannelSetup>& setups);
+    ChannelArray& array(std::string baseName, ChannelSetup setup);
+    void killAll();
+
+  private:
+    AudioOutput& out_;
+    std::vector<std::unique_ptr<Channel>> channels_;
+    std::vector<std::unique_ptr<ChannelArray>> arrays_;
+};
+
 }  // namespace gus

@@ -10,16 +10,22 @@ passed=0
 failed=0
 check() { if "$@"; then passed=$((passed + 1)); else echo "FAILED: $*"; failed=$((failed + 1)); fi; }
 
+# Sound file names come from the catalogue, by key.
+catalogue="$(dirname "$0")/../sound/catalogue.tsv"
+sound() { awk -F'\t' -v key="$1" '$2 == key { print $1 }' "$catalogue"; }
+explosion=$(sound Explosion)
+entry=$(sound EntraGusano)
+
 play='seed 4\nanswer yes\nload\nkey 37\nkey 32\nwait 5000\nkey 38 2\nkey 86\nwait 60000\nstate\n'
 
 # Sounds found from a folder with spaces and non-ASCII letters.
 odd="$work/Mis Juegos/Gusanicida ñandú"
 mkdir -p "$odd"
-cp "$bin/gusanicida-sim" "$bin"/snd*.wav "$odd/"
+cp "$bin/gusanicida-sim" "$bin"/*.wav "$odd/"
 chmod -R a-w "$odd"  # the program writes nothing, so a read-only folder changes nothing
-found() { printf "$play" | "$odd/gusanicida-sim" | grep -q '"WMPBomba(0)":{"FileName":"snd08.wav"'; }
+found() { printf "$play" | "$odd/gusanicida-sim" | grep -q "\"WMPBomba(0)\":{\"FileName\":\"$explosion\""; }
 check found
-playing() { printf 'load\nstate\n' | "$odd/gusanicida-sim" | grep -q '"FileName":"snd03.wav","Balance":0,"Volume":-600,"Playing":-1'; }
+playing() { printf 'load\nstate\n' | "$odd/gusanicida-sim" | grep -q "\"FileName\":\"$entry\",\"Balance\":0,\"Volume\":-600,\"Playing\":-1"; }
 check playing
 
 # No sound files at all: every channel is silent and the game goes on exactly the same.

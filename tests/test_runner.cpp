@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "sound/catalogue.h"
 #include "tools/sim/runner.h"
 
 namespace gus {
@@ -64,7 +65,8 @@ TEST(Runner, StartUpStateUsesTheGameNames) {
                           "\"Tablero\":[\"################\",\"#.............##\""}) {
         EXPECT_NE(r.out.find(k), std::string::npos) << k;
     }
-    EXPECT_NE(r.out.find("{\"t\":0,\"ev\":\"sound\",\"ch\":\"Wmp1(5)\",\"file\":\"snd03.wav\""),
+    EXPECT_NE(r.out.find("{\"t\":0,\"ev\":\"sound\",\"ch\":\"Wmp1(5)\",\"file\":\"" +
+                         std::string(Sonido::EntraGusano) + "\""),
               std::string::npos);
 }
 

@@ -30,6 +30,23 @@ bool deviceIsInMixFormat() {
            format == AUDIO_F32SYS && channels == kMixChannels;
 }
 
+// Where PipeWire serves sound, SDL's own PipeWire backend asks the graph for our buffer size
+// (node.latency) and the sound reaches the sink about one buffer after our callback; through
+// PipeWire's PulseAudio layer, SDL 2.26's first choice, it came some 20 ms later (make bench).
+// So PipeWire is tried first, and kept only if it shows an output: a PipeWire that serves no
+// sound shows none. SDL_AUDIODRIVER, when the player (or anyone) sets it, decides alone.
+bool initAudioSubsystem() {
+    if (SDL_GetHint(SDL_HINT_AUDIODRIVER) == nullptr) {
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, "pipewire");
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+            if (SDL_GetNumAudioDevices(0) > 0) return true;
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        }
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    }
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+}
+
 }  // namespace
 
 SdlMixerDevice::SdlMixerDevice(int bufferFrames, MixFunction mixFunction, void* user)
@@ -40,7 +57,7 @@ SdlMixerDevice::SdlMixerDevice(int bufferFrames, MixFunction mixFunction, void* 
 bool SdlMixerDevice::open(int bufferFrames) {
     // The program's window and signals belong to Qt; only audio is asked of SDL.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (!initAudioSubsystem()) return false;
     subsystem_ = true;
     // No changes allowed: SDL converts for the hardware, and our buffer stays float stereo 48k.
     if (Mix_OpenAudioDevice(kMixRate, AUDIO_F32SYS, kMixChannels, bufferFrames, nullptr, 0) != 0) {

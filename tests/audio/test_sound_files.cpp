@@ -14,20 +14,17 @@
 #include "platform/sdl/wav_decoder.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/wav_info.h"
+#include "sound/catalogue.h"
 #include "sound/sound_path.h"
 #include "tests/audio/sound_measures.h"
 
 namespace gus {
 namespace {
 
-enum class Sides { Mono, MonoOrStereo };
-
 struct Shipped {
     const char* file;
-    Sides sides;
     double minSeconds;
     double maxSeconds;
-    bool startsAtOnce;  // an effect answers a key or an event, so it must sound at once
 };
 
 // A failing file is named, not dumped as bytes.
@@ -38,26 +35,28 @@ void PrintTo(const Shipped& s, std::ostream* out) {
 // Steps and the tick repeat fast and must never overlap themselves; the beacon repeats every
 // half second; the spoken and musical pieces are long but must not bloat the package.
 constexpr Shipped kShipped[] = {
-    {"snd01.wav", Sides::Mono, 0.01, 0.25, true},           // the player's step, A
-    {"snd02.wav", Sides::Mono, 0.01, 0.25, true},           // the player's step, B
-    {"snd03.wav", Sides::Mono, 0.2, 2.0, true},             // a worm enters
-    {"snd04.wav", Sides::Mono, 0.2, 2.0, true},             // a worm moves
-    {"snd05.wav", Sides::Mono, 0.2, 2.0, true},             // a worm kills the player
-    {"snd06.wav", Sides::Mono, 0.2, 2.0, true},             // a worm dies
-    {"snd07.wav", Sides::Mono, 0.005, 0.2, true},           // the fuse ticks
-    {"snd08.wav", Sides::Mono, 0.2, 2.0, true},             // a bomb explodes
-    {"snd09.wav", Sides::Mono, 0.2, 2.0, true},             // the flame reaches the player
-    {"snd10.wav", Sides::Mono, 0.01, 0.5, true},            // the exit's beacon
-    {"snd11.wav", Sides::Mono, 0.2, 2.0, true},             // a phase starts
-    {"snd12.wav", Sides::MonoOrStereo, 1.0, 120.0, false},  // the introduction
-    {"snd13.wav", Sides::MonoOrStereo, 1.0, 20.0, false},   // won on FÁCIL
-    {"snd14.wav", Sides::MonoOrStereo, 1.0, 20.0, false},   // won on NORMAL
-    {"snd15.wav", Sides::MonoOrStereo, 1.0, 20.0, false},   // won on DIFÍCIL
-    {"snd16.wav", Sides::MonoOrStereo, 10.0, 30.0, false},  // the menu music, looped
-    {"snd18.wav", Sides::Mono, 0.01, 0.25, true},           // a worm's step
+    {Sonido::PasoA, 0.01, 0.25},       {Sonido::PasoB, 0.01, 0.25},
+    {Sonido::EntraGusano, 0.2, 2.0},   {Sonido::GusanoMoviendose, 0.2, 2.0},
+    {Sonido::GusanoTeMata, 0.2, 2.0},  {Sonido::MuereGusano, 0.2, 2.0},
+    {Sonido::Mecha, 0.005, 0.2},       {Sonido::Explosion, 0.2, 2.0},
+    {Sonido::Llama, 0.2, 2.0},         {Sonido::Salida, 0.01, 0.5},
+    {Sonido::Puerta, 0.2, 2.0},        {Sonido::Introduccion, 1.0, 120.0},
+    {Sonido::FinalFacil, 1.0, 20.0},   {Sonido::FinalNormal, 1.0, 20.0},
+    {Sonido::FinalDificil, 1.0, 20.0}, {Sonido::MusicaMenu, 10.0, 30.0},
+    {Sonido::PasoGusano, 0.01, 0.25},
 };
 
-constexpr const char* kLoopedMusic = "snd16.wav";
+// Speech and music may be stereo and open softly; every other sound answers a key or an event,
+// so it is mono and sounds at once.
+bool isEffect(const std::string& file) {
+    for (const SoundFile& s : kSoundCatalogue) {
+        if (file == s.file)
+            return std::string(s.role) != "speech" && std::string(s.role) != "music";
+    }
+    return true;
+}
+
+constexpr const char* kLoopedMusic = Sonido::MusicaMenu;
 constexpr std::uintmax_t kMaxSetBytes = 10'000'000;  // the download stays small
 constexpr double kMaxPeakDbfs = -1.0;                // headroom for the mixer's sums
 constexpr double kMaxDcOffset = 0.001;
@@ -124,7 +123,7 @@ TEST_P(ShippedSound, IsSixteenBitPcmAt48k) {
     EXPECT_EQ(formatTag(file().bytes), 1u);
     EXPECT_EQ(file().header->bitsPerSample, 16);
     EXPECT_EQ(file().header->sampleRate, 48000);
-    if (expected().sides == Sides::Mono) {
+    if (isEffect(expected().file)) {
         EXPECT_EQ(file().header->channels, 1);
     } else {
         EXPECT_TRUE(file().header->channels == 1 || file().header->channels == 2)
@@ -145,7 +144,7 @@ TEST_P(ShippedSound, LeavesHeadroomAndCarriesNoDc) {
 TEST_P(ShippedSound, IsNeverSilentAndEffectsStartAtOnce) {
     const std::optional<double> onset = test::onsetMs(sound(), kOnsetDbfs);
     ASSERT_TRUE(onset.has_value()) << "never rises above " << kOnsetDbfs << " dBFS";
-    if (expected().startsAtOnce) {
+    if (isEffect(expected().file)) {
         EXPECT_LT(*onset, kMaxOnsetMs);
     }
 }
@@ -182,16 +181,18 @@ TEST(ShippedSet, StaysUnderTenMegabytes) {
     EXPECT_LT(total, kMaxSetBytes);
 }
 
-// A sound added beside the program without a row here would go unchecked.
-TEST(ShippedSet, EverySoundBesideTheProgramIsChecked) {
-    std::set<std::string> listed;
-    for (const Shipped& s : kShipped) listed.insert(s.file);
+// A sound beside the program or in the catalogue without its row here would go unchecked.
+TEST(ShippedSet, TheCatalogueTheChecksAndTheProgramsFolderAgree) {
+    std::set<std::string> catalogue;
+    for (const SoundFile& s : kSoundCatalogue) catalogue.insert(s.file);
+    std::set<std::string> checked;
+    for (const Shipped& s : kShipped) checked.insert(s.file);
+    std::set<std::string> beside;
     for (const auto& entry : std::filesystem::directory_iterator(runningProgramFolder())) {
-        const std::string name = entry.path().filename().string();
-        if (entry.path().extension() == ".wav") {
-            EXPECT_TRUE(listed.contains(name)) << name;
-        }
+        if (entry.path().extension() == ".wav") beside.insert(entry.path().filename().string());
     }
+    EXPECT_EQ(checked, catalogue);
+    EXPECT_EQ(beside, catalogue);
 }
 
 }  // namespace

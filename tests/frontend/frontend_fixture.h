@@ -10,6 +10,7 @@
 #include "frontend/form_ini.h"
 #include "platform/qt/announcer.h"
 #include "platform/sim/sim_platform.h"
+#include "sound/catalogue.h"
 
 namespace gus::testing {
 

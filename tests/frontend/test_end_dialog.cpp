@@ -31,8 +31,9 @@ TEST_P(EndDialogByDifficulty, PlaysTheRecordingOfTheMenusDifficulty) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreeDifficulties, EndDialogByDifficulty,
-                         ::testing::Values(Ending{0, "snd13.wav"}, Ending{1, "snd14.wav"},
-                                           Ending{2, "snd15.wav"}));
+                         ::testing::Values(Ending{0, Sonido::FinalFacil},
+                                           Ending{1, Sonido::FinalNormal},
+                                           Ending{2, Sonido::FinalDificil}));
 
 TEST(EndDialog, AnyOtherDifficultyIsSilent) {
     for (Entero value : {Entero{3}, Entero{-1}, Entero{100}}) {
@@ -73,7 +74,7 @@ TEST(EndDialog, ReadsTheDifficultyWhenItOpensNotWhenItIsMade) {
     Dialog2 d(f.services, [&] { return menuValue; });
     menuValue = 2;
     d.show();
-    EXPECT_EQ(f.starts("snd15.wav"), 1);
+    EXPECT_EQ(f.starts(Sonido::FinalDificil), 1);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ class FormIniTest : public ::testing::Test {
     FormIniTest() : menu(f.services, f.modalRunner()) { menu.show(); }
 
     QString caption(int i) const { return menu.Command1(i)->text(); }
-    int music() const { return f.starts("snd16.wav"); }
+    int music() const { return f.starts(Sonido::MusicaMenu); }
 
     SimFrontend f;
     FormIni menu;
@@ -191,7 +191,7 @@ TEST_F(FormIniTest, TheEndOfGameDialogPlaysTheRecordingOfTheMenusDifficulty) {
     menu.setDificultad(0);
     menu.openModal("Dialog2");
     EXPECT_EQ(f.modalWindows(), std::vector<std::string>{"Dialog2"});
-    EXPECT_EQ(f.starts("snd13.wav"), 1);
+    EXPECT_EQ(f.starts(Sonido::FinalFacil), 1);
 }
 
 TEST_F(FormIniTest, ExitClosesTheMenuSilencesTheMusicAndEndsTheProgram) {

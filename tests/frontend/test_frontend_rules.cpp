@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "frontend/ending_sounds.h"
 #include "frontend/gallery_sounds.h"
@@ -10,6 +11,7 @@
 #include "frontend/menu_captions.h"
 #include "frontend/menu_layout.h"
 #include "frontend/messages.h"
+#include "sound/catalogue.h"
 
 namespace gus {
 namespace {
@@ -145,33 +147,32 @@ TEST(GallerySounds, FourteenEntriesWithTheirFilesAndGains) {
                           {"Pared izquierda", -3000, -600}};
     for (int i = 1; i <= 4; ++i) {
         EXPECT_STREQ(s[i].caption, walls[i - 1].caption);
-        EXPECT_STREQ(s[i].file, "snd01.wav");
+        EXPECT_STREQ(s[i].file, Sonido::PasoA);
         EXPECT_EQ(s[i].balance, walls[i - 1].balance);
         EXPECT_EQ(s[i].volume, walls[i - 1].volume);
     }
-    const char* others[] = {"Gusano entrando al almacén",
-                            "Gusano moviéndose",
-                            "Gusano matándote",
-                            "Gusano muriendo",
-                            "Temporizador de una bomba",
-                            "Bomba explotando",
-                            "Te alcanza la llama de una bomba",
-                            "Indicador de la salida",
-                            "Cerrar puerta"};
+    const std::pair<const char*, const char*> others[] = {
+        {"Gusano entrando al almacén", Sonido::EntraGusano},
+        {"Gusano moviéndose", Sonido::GusanoMoviendose},
+        {"Gusano matándote", Sonido::GusanoTeMata},
+        {"Gusano muriendo", Sonido::MuereGusano},
+        {"Temporizador de una bomba", Sonido::Mecha},
+        {"Bomba explotando", Sonido::Explosion},
+        {"Te alcanza la llama de una bomba", Sonido::Llama},
+        {"Indicador de la salida", Sonido::Salida},
+        {"Cerrar puerta", Sonido::Puerta}};
     for (int i = 5; i <= 13; ++i) {
-        EXPECT_STREQ(s[i].caption, others[i - 5]);
-        const std::string file =
-            "snd" + std::string(i - 2 < 10 ? "0" : "") + std::to_string(i - 2) + ".wav";
-        EXPECT_EQ(std::string(s[i].file), file);
+        EXPECT_STREQ(s[i].caption, others[i - 5].first);
+        EXPECT_STREQ(s[i].file, others[i - 5].second);
         EXPECT_EQ(s[i].balance, 0);
         EXPECT_EQ(s[i].volume, 0);
     }
 }
 
 TEST(EndingSounds, OneRecordingPerDifficultyAndNoneForOtherValues) {
-    EXPECT_STREQ(endingSound(0), "snd13.wav");
-    EXPECT_STREQ(endingSound(1), "snd14.wav");
-    EXPECT_STREQ(endingSound(2), "snd15.wav");
+    EXPECT_STREQ(endingSound(0), Sonido::FinalFacil);
+    EXPECT_STREQ(endingSound(1), Sonido::FinalNormal);
+    EXPECT_STREQ(endingSound(2), Sonido::FinalDificil);
     EXPECT_EQ(endingSound(3), nullptr);
     EXPECT_EQ(endingSound(-1), nullptr);
 }

@@ -20,7 +20,7 @@ class ProgramTest : public ::testing::Test {
 
     int music() const {
         int n = 0;
-        for (const SimEvent& e : log.events()) n += e.file == "snd16.wav" ? 1 : 0;
+        for (const SimEvent& e : log.events()) n += e.file == Sonido::MusicaMenu ? 1 : 0;
         return n;
     }
     // Runs `inside` in the event loop of the next modal window, then closes that window.

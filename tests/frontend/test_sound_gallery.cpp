@@ -71,7 +71,7 @@ TEST_F(GalleryTest, AnArrowReplaysTheEntryThenPlaysTheNextOne) {
     EXPECT_EQ(gallery.List1()->currentRow(), 2);
     const std::vector<SimEvent> s = f.sounds();
     ASSERT_EQ(s.size(), 2u);
-    EXPECT_EQ(s[1].file, "snd01.wav");
+    EXPECT_EQ(s[1].file, Sonido::PasoA);
     EXPECT_EQ(s[1].balance, 3000);
     EXPECT_EQ(s[1].volume, -600);
     // One channel: the replay gave way to the new entry, the two never sound together.
@@ -82,7 +82,7 @@ TEST_F(GalleryTest, AnArrowReplaysTheEntryThenPlaysTheNextOne) {
 TEST_F(GalleryTest, EnterOnAnEntryReplaysItAndKeepsTheGalleryOpen) {
     gallery.List1()->setCurrentRow(7);
     QTest::keyClick(gallery.List1(), Qt::Key_Return);
-    EXPECT_EQ(f.starts("snd05.wav"), 2);
+    EXPECT_EQ(f.starts(Sonido::GusanoTeMata), 2);
     EXPECT_TRUE(gallery.isVisible());
 }
 
@@ -120,8 +120,8 @@ TEST(GalleryReopened, EnterOnTheFirstEntryGoesBackToTheMenuAndItsMusic) {
     });
     menu.Command1(4)->click();
     EXPECT_TRUE(closed);
-    EXPECT_EQ(f.starts("snd08.wav"), 1);
-    EXPECT_EQ(f.starts("snd16.wav"), 2);
+    EXPECT_EQ(f.starts(Sonido::Explosion), 1);
+    EXPECT_EQ(f.starts(Sonido::MusicaMenu), 2);
     EXPECT_TRUE(menu.MediaPlayer1().playing());
 }
 

@@ -27,7 +27,7 @@ TEST(TextDialog, TheIntroductionIsSpokenWithTheTextBoxHiddenAndTheFocusOnAceptar
     EXPECT_TRUE(d.Text1()->isHidden());
     EXPECT_EQ(d.focusWidget(), d.OKButton());
     EXPECT_EQ(d.OKButton()->text(), "Aceptar");
-    EXPECT_EQ(f.starts("snd12.wav"), 1);
+    EXPECT_EQ(f.starts(Sonido::Introduccion), 1);
     EXPECT_TRUE(d.MediaPlayer1().playing());
 }
 
@@ -112,9 +112,9 @@ TEST(TextDialog, AceptarOnTheIntroductionBringsTheMenuMusicBackFromItsStart) {
     menu.Command1(0)->click();
     const std::vector<SimEvent> sounds = f.sounds();
     ASSERT_EQ(sounds.size(), 3u);
-    EXPECT_EQ(sounds[0].file, "snd16.wav");
-    EXPECT_EQ(sounds[1].file, "snd12.wav");
-    EXPECT_EQ(sounds[2].file, "snd16.wav");
+    EXPECT_EQ(sounds[0].file, Sonido::MusicaMenu);
+    EXPECT_EQ(sounds[1].file, Sonido::Introduccion);
+    EXPECT_EQ(sounds[2].file, Sonido::MusicaMenu);
     EXPECT_EQ(sounds[2].channel, "MediaPlayer1");
 }
 

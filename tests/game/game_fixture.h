@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "sound/catalogue.h"
 #include "tests/support/sesion.h"
 
 namespace gus::testing {
@@ -39,7 +40,9 @@ class GameTest : public ::testing::Test {
         for (int i = 0; i < kRanurasMonstruo; ++i) freeWormSlot(i);
     }
     // A worm in `slot` as ColocaMonstruo leaves it, without draws or the entry sound.
-    void putWorm(int slot, int x, int y, int dir) { ponMonstruo(f(), slot, x, y, dir); }
+    void putWorm(int slot, int x, int y, int dir) {
+        f().colocaMonstruoEn(slot, x, y, static_cast<Entero>(dir));
+    }
     void putPlayer(int x, int y) {
         f().Jugador.X = static_cast<Entero>(x);
         f().Jugador.Y = static_cast<Entero>(y);
@@ -80,6 +83,9 @@ class GameTest : public ::testing::Test {
     int beeps(std::size_t from = 0) const {
         return static_cast<int>(since(from, SimEvent::Kind::Beep).size());
     }
+    static std::string on(const std::string& channel, const char* file) {
+        return channel + " " + file;
+    }
     // "channel file" of every sound since `from`, in the order they started.
     std::vector<std::string> heard(std::size_t from = 0) const {
         std::vector<std::string> out;
@@ -101,7 +107,7 @@ class GameTest : public ::testing::Test {
     std::string status() { return k().Label2.caption(); }
     std::vector<Channel*> channels() {
         std::vector<Channel*> all = {&k().WMPSalida, &k().WMPAux};
-        for (auto& w : k().Wmp1) all.push_back(w.get());
+        for (Channel* w : k().Wmp1) all.push_back(w);
         for (int i = 0; i < k().WMPMonstruo.count(); ++i) all.push_back(&k().WMPMonstruo[i]);
         for (int i = 0; i < k().WMPBomba.count(); ++i) all.push_back(&k().WMPBomba[i]);
         return all;

@@ -26,7 +26,7 @@ TEST_F(Bombs, TicksEverySecondFromWhereThePlayerIsThenExplodesAtFullVolume) {
         const auto heard = since(m, SimEvent::Kind::Sound);
         ASSERT_EQ(heard.size(), 1u);
         EXPECT_EQ(heard[0].channel, "WMPBomba(0)");
-        EXPECT_EQ(heard[0].file, c[4] < 4000 ? "snd07.wav" : "snd08.wav");
+        EXPECT_EQ(heard[0].file, c[4] < 4000 ? Sonido::Mecha : Sonido::Explosion);
         EXPECT_EQ(std::tie(heard[0].balance, heard[0].volume, heard[0].t),
                   std::make_tuple(c[2], c[3], Millis{c[4]}));
     }
@@ -59,8 +59,8 @@ TEST_F(Bombs, ShiftSetsOffTheNewestFirstAndBeepsWithNone) {
     for (int newest = 2; newest >= 0; --newest) {
         const std::size_t m = mark();
         shift();
-        EXPECT_EQ(heard(m),
-                  std::vector<std::string>{"WMPBomba(" + std::to_string(newest) + ") snd08.wav"});
+        EXPECT_EQ(heard(m), std::vector<std::string>{
+                                on("WMPBomba(" + std::to_string(newest) + ")", Sonido::Explosion)});
         EXPECT_EQ(f().Bombas[newest].Activa, FALSO);
         if (newest > 0) {
             EXPECT_EQ(std::tie(f().Bombas[0].Activa, f().Bombas[0].Mecha),
@@ -111,7 +111,7 @@ TEST_F(Bombs, PlayerOnHisOwnBombIsReachedOncePerOpenDirection) {
     ASSERT_GE(t.size(), 2u);
     EXPECT_EQ(t[0], "¡Has muerto! ");
     EXPECT_EQ(t[1], "¡Has muerto! ¡Has muerto! ");
-    EXPECT_EQ(soundsOf(sounds(), "snd09.wav"), 2);
+    EXPECT_EQ(soundsOf(sounds(), Sonido::Llama), 2);
     EXPECT_TRUE(k().TMRMuerto.enabled());
     EXPECT_EQ(k().WMPAux.volume(), -60);
     EXPECT_FALSE(wormAlive(0));
@@ -126,7 +126,7 @@ TEST_F(Bombs, TwoBombsOnOneCellChainAtRadiusZero) {
     const std::size_t m = mark();
     shift();
     EXPECT_EQ(std::tie(f().Bombas[0].Activa, f().Bombas[1].Activa), std::make_tuple(FALSO, FALSO));
-    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), "snd08.wav"), 2);
+    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), Sonido::Explosion), 2);
     EXPECT_NE(status().find(" Cadena de bombas!"), std::string::npos);
     for (Entero p : f().PilaBombas) EXPECT_EQ(p, -1);
 }
@@ -172,8 +172,8 @@ TEST_F(Bombs, AfterThePlayersDeathALiveBombTicksAndExplodesHarmlessly) {
     putWorm(0, 3, 12, 0);
     const std::size_t m = mark();
     s.wait(3200);
-    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), "snd07.wav"), 3);
-    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), "snd08.wav"), 1);
+    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), Sonido::Mecha), 3);
+    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), Sonido::Explosion), 1);
     EXPECT_TRUE(wormAlive(0));
     EXPECT_TRUE(texts("Label2", m).empty());
     EXPECT_EQ(f().PilaBombas[0], -1);
@@ -196,7 +196,7 @@ TEST_F(Bombs, ChainThatEndsTheGameLeavesTheClosedWindowAlone) {
     ASSERT_NE(closed, events().end());
     EXPECT_TRUE(
         since(static_cast<std::size_t>(closed - events().begin()), SimEvent::Kind::Text).empty());
-    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), "snd09.wav"), 0);
+    EXPECT_EQ(soundsOf(since(m, SimEvent::Kind::Sound), Sonido::Llama), 0);
     EXPECT_EQ(f().JuegoTerminado, VERDADERO);
     EXPECT_FALSE(f().cargada());
     EXPECT_EQ(f().Bombas[0].Activa, VERDADERO);

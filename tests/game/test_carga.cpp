@@ -48,8 +48,8 @@ TEST(StartUp, EveryDifficultyAndSeedStartsTheSameBoardWithOneWormOnTheRing) {
                 EXPECT_EQ(k.Wmp1[w]->volume(), volumes[w]);
             }
             EXPECT_EQ(f.RutaSonidos, soundFolder(s->p.folder));
-            EXPECT_EQ(f.SonidosJugador[0], f.RutaSonidos + "snd01.wav");
-            EXPECT_EQ(f.SonidosJugador[1], f.RutaSonidos + "snd02.wav");
+            EXPECT_EQ(f.SonidosJugador[0], f.RutaSonidos + Sonido::PasoA);
+            EXPECT_EQ(f.SonidosJugador[1], f.RutaSonidos + Sonido::PasoB);
         }
     }
 }
@@ -69,8 +69,8 @@ TEST(StartUp, SeedIsHourMinuteSecondPlusOneMultiplied) {
 }
 
 TEST(StartUp, ExactlyOneSeparatorBeforeTheSoundFileName) {
-    EXPECT_EQ(soundPath({"C:\\", '\\'}, "snd05.wav"), "C:\\snd05.wav");
-    EXPECT_EQ(soundPath({"C:\\Juegos", '\\'}, "snd05.wav"), "C:\\Juegos\\snd05.wav");
+    EXPECT_EQ(soundPath({"C:\\", '\\'}, "s.wav"), "C:\\s.wav");
+    EXPECT_EQ(soundPath({"C:\\Juegos", '\\'}, "s.wav"), "C:\\Juegos\\s.wav");
     EXPECT_EQ(soundPath({"/opt/Mis Juegos/ñandú", '/'}, "a.wav"), "/opt/Mis Juegos/ñandú/a.wav");
 }
 
@@ -79,7 +79,7 @@ TEST(StartUp, ExactlyOneSeparatorBeforeTheSoundFileName) {
 TEST_F(GameTest, NewGameAfterALostGameStartsClean) {
     putWorm(1, 0, 0, 2);
     f().Tablero(7, 13) = CeldaSalida;
-    k().WMPSalida.setFileName(f().RutaSonidos + "snd10.wav");
+    k().WMPSalida.setFileName(f().RutaSonidos + Sonido::Salida);
     k().TMRSalida.setEnabled(true);
     key(tecla::Espacio);
     f().Vidas = 1;
@@ -94,8 +94,8 @@ TEST_F(GameTest, NewGameAfterALostGameStartsClean) {
     const std::size_t m = mark();
     s.wait(10000);
     for (const SimEvent& e : since(m, SimEvent::Kind::Sound)) {
-        EXPECT_NE(e.file, "snd10.wav");
-        EXPECT_NE(e.file, "snd08.wav");
+        EXPECT_NE(e.file, Sonido::Salida);
+        EXPECT_NE(e.file, Sonido::Explosion);
     }
 }
 

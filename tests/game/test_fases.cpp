@@ -22,7 +22,7 @@ class Phases : public EmptyBoard {
         const auto beacon = since(from, SimEvent::Kind::Sound, "WMPSalida");
         ASSERT_EQ(beacon.size(), 1u);
         EXPECT_EQ(std::tie(beacon[0].file, beacon[0].balance, beacon[0].volume),
-                  std::make_tuple(std::string("snd10.wav"), balance, volume));
+                  std::make_tuple(std::string(Sonido::Salida), balance, volume));
     }
 };
 
@@ -78,9 +78,9 @@ TEST_F(Phases, EachExitLeadsToTheOppositeEdgeWithTheDoorHeardFromThatSide) {
         EXPECT_EQ(box[0].title, "Fase " + std::to_string(fase + 1));
         const auto door = since(m, SimEvent::Kind::Sound);
         ASSERT_EQ(door.size(), 1u);
-        EXPECT_EQ(
-            std::tie(door[0].channel, door[0].file, door[0].balance, door[0].volume),
-            std::make_tuple(std::string("WMPAux"), std::string("snd11.wav"), c.balance, c.volume));
+        EXPECT_EQ(std::tie(door[0].channel, door[0].file, door[0].balance, door[0].volume),
+                  std::make_tuple(std::string("WMPAux"), std::string(Sonido::Puerta), c.balance,
+                                  c.volume));
         EXPECT_TRUE(since(m, SimEvent::Kind::Text).empty());  // not even Label1
         EXPECT_FALSE(k().TMRSalida.enabled());
         // The next phase lets as many worms in as its number.
@@ -140,7 +140,7 @@ TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryC
     putWorm(0, 4, 4, 1);
     layAt(12, 0);
     for (Channel* c : channels()) {  // the longest sound there is, still playing at the close
-        c->setFileName(f().RutaSonidos + "snd16.wav");
+        c->setFileName(f().RutaSonidos + Sonido::MusicaMenu);
         c->play();
     }
     f().Vidas = 1;
@@ -209,7 +209,7 @@ TEST_F(Phases, NoTimerFiresWhileABoxIsOpen) {
     EXPECT_EQ(s.p.scheduler.now(), 500);
     const std::size_t m = mark();
     s.wait(500);  // the first bomb's first tick, 1000 ms after it was laid
-    EXPECT_EQ(heard(m), std::vector<std::string>{"WMPBomba(0) snd07.wav"});
+    EXPECT_EQ(heard(m), std::vector<std::string>{on("WMPBomba(0)", Sonido::Mecha)});
 }
 
 }  // namespace

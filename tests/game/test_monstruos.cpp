@@ -43,11 +43,11 @@ TEST_F(Worms, EntryDrawsColumnThenRowUntilAFreeCellOrThePlayersThenTheHeading) {
     expectWorm(2, 4, 4, 3);
     EXPECT_EQ(f().MonstruosEnTablero, 3);
     // Every entry sounds unplaced, and the new worm is silent until it moves.
-    EXPECT_EQ(heard(), (std::vector<std::string>(2, "Wmp1(5) snd03.wav")));
+    EXPECT_EQ(heard(), (std::vector<std::string>(2, on("Wmp1(5)", Sonido::EntraGusano))));
     for (const SimEvent& e : sounds())
         EXPECT_EQ(std::tie(e.balance, e.volume), std::make_tuple(0, -600));
     EXPECT_FALSE(k().WMPMonstruo[1].playing());
-    EXPECT_EQ(k().WMPMonstruo[1].fileName(), f().RutaSonidos + "snd18.wav");
+    EXPECT_EQ(k().WMPMonstruo[1].fileName(), f().RutaSonidos + Sonido::PasoGusano);
 }
 
 TEST_F(Worms, EntryTimerLetsTheWaitingInThreeSecondsApartThenSwitchesOff) {
@@ -181,7 +181,7 @@ TEST_P(WormStep, MovesOrChoosesAHeading) {
     const bool moved = c.toX != c.x || c.toY != c.y;
     EXPECT_EQ(f().Tablero(c.x, c.y), moved ? CeldaLibre : CeldaMonstruo);
     EXPECT_EQ(f().Tablero(c.toX, c.toY), CeldaMonstruo);
-    EXPECT_EQ(heard(), moved ? std::vector<std::string>{"WMPMonstruo(0) snd18.wav"}
+    EXPECT_EQ(heard(), moved ? std::vector<std::string>{on("WMPMonstruo(0)", Sonido::PasoGusano)}
                              : std::vector<std::string>{});
     EXPECT_EQ(f().Tablero(7, -1), c.northExitOpen ? CeldaSalida : CeldaPared);
 }
@@ -314,7 +314,8 @@ TEST_F(Worms, WormSteppingOntoThePlayerKillsHimEachTimeAndTheOthersWalkOn) {
     step(0);
     expectWorm(0, 6, 12, 2);
     EXPECT_EQ(status(), "¡Has muerto!");
-    EXPECT_EQ(heard(), (std::vector<std::string>{"WMPMonstruo(0) snd18.wav", "Wmp1(4) snd05.wav"}));
+    EXPECT_EQ(heard(), (std::vector<std::string>{on("WMPMonstruo(0)", Sonido::PasoGusano),
+                                                 on("Wmp1(4)", Sonido::GusanoTeMata)}));
     EXPECT_TRUE(k().TMRMuerto.enabled());
     EXPECT_EQ(f().Vidas, 5);
     EXPECT_TRUE(k().TMRMonstruo[0].enabled() && k().TMRMonstruo[1].enabled() &&
@@ -346,7 +347,7 @@ TEST_F(Worms, WormSteppingOntoALiveBombSetsItOffAtOnce) {
         EXPECT_FALSE(esVerdadero(f().Bombas[0].Activa));
         EXPECT_EQ(since(m, SimEvent::Kind::Sound, "WMPBomba(0)").size(), 1u);
         for (const SimEvent& e : since(m, SimEvent::Kind::Sound, "WMPMonstruo(0)"))
-            EXPECT_EQ(e.file, "snd06.wav");
+            EXPECT_EQ(e.file, Sonido::MuereGusano);
         // The flames start on the bomb's cell, where the worm now stands.
         EXPECT_FALSE(wormAlive(0));
         EXPECT_EQ(f().Tablero(2, 0), CeldaLibre);

@@ -21,14 +21,15 @@ TEST_F(WormSound, StepIsPlacedFromTheWormsNewCell) {
         clearWorms();
         putPlayer(c[0], c[1]);
         putWorm(0, c[2], c[3], c[4]);
-        k().WMPMonstruo[0].setFileName(f().RutaSonidos + "snd06.wav");  // its last sound a death
+        k().WMPMonstruo[0].setFileName(f().RutaSonidos +
+                                       Sonido::MuereGusano);  // its last sound a death
         const std::size_t m = mark();
         f().MueveMonstruo(0);
         s.p.endOfEvent();
         const auto heard = since(m, SimEvent::Kind::Sound, "WMPMonstruo(0)");
         ASSERT_EQ(heard.size(), 1u);
         EXPECT_EQ(std::tie(heard[0].file, heard[0].balance, heard[0].volume),
-                  std::make_tuple(std::string("snd18.wav"), c[5], c[6]));
+                  std::make_tuple(std::string(Sonido::PasoGusano), c[5], c[6]));
     }
 }
 
@@ -46,8 +47,8 @@ TEST_F(WormSound, DeathCarriesFartherAndBeeps) {
         f().SuenaMuerteMonstruo(static_cast<Entero>(c[0]));
         s.p.endOfEvent();
         const auto e = since(m, SimEvent::Kind::Sound);
-        ASSERT_EQ(heard(m),
-                  std::vector<std::string>{"WMPMonstruo(" + std::to_string(c[0]) + ") snd06.wav"});
+        ASSERT_EQ(heard(m), std::vector<std::string>{on("WMPMonstruo(" + std::to_string(c[0]) + ")",
+                                                        Sonido::MuereGusano)});
         EXPECT_EQ(std::tie(e[0].balance, e[0].volume), std::make_tuple(c[5], c[6]));
         EXPECT_EQ(beeps(m), 1);
     }
@@ -72,7 +73,7 @@ TEST_F(WormSound, FlameKillIsHeardFromTheWormsCellAndStaysThere) {
         const auto heard = since(m, SimEvent::Kind::Sound, "WMPMonstruo(0)");
         ASSERT_EQ(heard.size(), 1u);
         EXPECT_EQ(std::tie(heard[0].file, heard[0].balance, heard[0].volume),
-                  std::make_tuple(std::string("snd06.wav"), -6000, -608));
+                  std::make_tuple(std::string(Sonido::MuereGusano), -6000, -608));
         EXPECT_EQ(beeps(m), 1);
         EXPECT_TRUE(k().WMPMonstruo[0].playing());
         EXPECT_EQ(std::make_pair(k().WMPMonstruo[0].balance(), k().WMPMonstruo[0].volume()),
@@ -121,7 +122,7 @@ TEST_F(WormSound, EverySoundOfTheGameEnds) {
     putWorm(1, 5, 12, 4);   // a worm that steps onto the player
     s.wait(4000);
     f().Tablero(7, 13) = CeldaSalida;
-    k().WMPSalida.setFileName(f().RutaSonidos + "snd10.wav");
+    k().WMPSalida.setFileName(f().RutaSonidos + Sonido::Salida);
     k().TMRSalida.setEnabled(true);
     putPlayer(7, 12);
     s.wait(1500);      // the beacon
@@ -136,7 +137,7 @@ TEST_F(WormSound, EverySoundOfTheGameEnds) {
 
 TEST(Channel, WithoutAFileOrOnceClosedItStaysSilentAndKeepsItsSettings) {
     SimPlatform p;
-    const std::string tick = soundFolder(p.folder) + "snd07.wav";
+    const std::string tick = soundFolder(p.folder) + Sonido::Mecha;
     Channel idle(p.audio, "idle", {true, 1, -600, 0});
     idle.play();
     ChannelArray bombs(p.audio, "bomb", {true, 1, -600, 0});

@@ -46,7 +46,7 @@ TEST_F(Keys, EachStepSoundsTheWallsBesideTheNewCellFromTheirSide) {
         Strings heardWalls;
         for (const SimEvent& e : since(m, SimEvent::Kind::Sound)) {
             heardWalls.push_back(e.channel);
-            EXPECT_EQ(e.file, "snd01.wav");
+            EXPECT_EQ(e.file, Sonido::PasoA);
             const int side = e.channel[5] - '0';
             EXPECT_EQ(e.balance, kWallBalance[side]);
             EXPECT_EQ(e.volume, side == 2 ? -300 : -600);
@@ -93,14 +93,15 @@ TEST_F(Keys, EveryKeyButTheRadarReplacesTheWormChannels) {
 TEST_F(Keys, StepSoundAlternatesOnEveryStepTakenAndSilencesTheWallsLeft) {
     key(tecla::Arriba);                                 // refused: does not advance the alternation
     for (int i = 0; i < 3; ++i) key(tecla::Izquierda);  // (6, 12) ... (4, 12)
-    EXPECT_EQ(heard(), (Strings{"Wmp1(0) snd01.wav", "Wmp1(2) snd01.wav", "Wmp1(0) snd02.wav",
-                                "Wmp1(2) snd02.wav", "Wmp1(2) snd01.wav"}));
+    EXPECT_EQ(heard(), (Strings{on("Wmp1(0)", Sonido::PasoA), on("Wmp1(2)", Sonido::PasoA),
+                                on("Wmp1(0)", Sonido::PasoB), on("Wmp1(2)", Sonido::PasoB),
+                                on("Wmp1(2)", Sonido::PasoA)}));
     EXPECT_FALSE(k().Wmp1[0]->playing()) << "no wall north of (4, 12)";
     putPlayer(4, 3);
     key(tecla::Abajo);  // (4, 4): no wall on any side, yet the alternation moves on
     const std::size_t m = mark();
     key(tecla::Abajo);
-    EXPECT_EQ(heard(m), (Strings{"Wmp1(1) snd01.wav", "Wmp1(3) snd01.wav"}));
+    EXPECT_EQ(heard(m), (Strings{on("Wmp1(1)", Sonido::PasoA), on("Wmp1(3)", Sonido::PasoA)}));
 }
 
 TEST_F(Keys, WalkingIntoTheExitStartsTheNextPhaseWithoutTheTail) {
@@ -111,7 +112,7 @@ TEST_F(Keys, WalkingIntoTheExitStartsTheNextPhaseWithoutTheTail) {
     EXPECT_EQ(f().Fase, 2);
     expectPlayerAt(7, 0);
     EXPECT_TRUE(texts("Label1").empty());
-    EXPECT_EQ(heard(), Strings{"WMPAux snd11.wav"});
+    EXPECT_EQ(heard(), Strings{on("WMPAux", Sonido::Puerta)});
     EXPECT_EQ(f().Jugador.Paso, 1);
     EXPECT_FALSE(k().TMRMuerto.enabled());
     EXPECT_EQ(beeps(), 0);
@@ -292,7 +293,8 @@ TEST_F(Keys, WalkingIntoAWormStopsEveryWormAndStartsTheDeathOnEveryKeyThere) {
         EXPECT_TRUE(k().TMRMuerto.enabled());
         EXPECT_EQ(status(), std::to_string(lives) + " vidas te quedan" + death);
         EXPECT_EQ(f().Vidas, lives);
-        EXPECT_EQ(heard(m), Strings{"Wmp1(4) snd05.wav"}) << "the death, and no step sound";
+        EXPECT_EQ(heard(m), Strings{on("Wmp1(4)", Sonido::GusanoTeMata)})
+            << "the death, and no step sound";
         EXPECT_EQ(texts("Label1", m), Strings{"6, 12"});
         k().TMRMuerto.setEnabled(false);
         key(kSinOrden);  // still standing on the worm

@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include "tools/sim/preparacion.h"
 #include "tools/sim/session.h"
 
 namespace gus::testing {

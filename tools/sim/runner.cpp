@@ -6,7 +6,6 @@
 #include <ostream>
 #include <sstream>
 
-#include "tools/sim/preparacion.h"
 #include "tools/sim/sim_json.h"
 
 namespace gus {
@@ -130,8 +129,8 @@ bool SimRunner::executeSet(const Words& w) {
             return fail("a cell must lie within -1 to 14");
         }
         if (!parseInt(w[5], 0, 4, dir)) return fail("heading must be 0 to 4");
-        ponMonstruo(f, static_cast<int>(slot), static_cast<int>(x), static_cast<int>(y),
-                    static_cast<int>(dir));
+        f.colocaMonstruoEn(static_cast<int>(slot), static_cast<int>(x), static_cast<int>(y),
+                           static_cast<Entero>(dir));
     } else if (what == "phase" && w.size() == 3) {
         if (!parseInt(w[2], 1, 25, n)) return fail("phase must be 1 to 25");
         f.Fase = static_cast<Entero>(n);

@@ -125,14 +125,14 @@ step() {
     mix "$T/step.wav" -v 0.35 "$T/knock.wav" -v 1.8 "$T/scuff.wav" -v 0.5 "$T/click.wav"
     finish_fx "$T/step.wav" "$name" "$peak"
 }
-snd01() { step snd01.wav 190 850 0.31 -5.5; }
-snd02() { step snd02.wav 160 700 1.73 -7.8; }
+PasoA() { step "$1" 190 850 0.31 -5.5; }
+PasoB() { step "$1" 160 700 1.73 -7.8; }
 
 # -------------------------------------------------------------- the worms --
 
 # Worm entering the warehouse: a wet, bubbling sweep that rises, with a
 # squelchy noise layer that opens up as it goes.
-snd03() {
+EntraGusano() {
     gen "$T/body.wav" synth 0.75 sawtooth 90/260 synth 0.75 sine amod 14 \
         lowpass 900 fade q 0.01 0.75 0.25
     noise brownnoise 0.52 0.75 "$T/slime.wav" \
@@ -140,33 +140,33 @@ snd03() {
     gen "$T/bub.wav" synth 0.75 sine 300/900 synth 0.75 square amod 9 \
         lowpass 2000 fade q 0.02 0.75 0.2
     mix "$T/in.wav" -v 0.9 "$T/body.wav" -v 1.4 "$T/slime.wav" -v 0.35 "$T/bub.wav"
-    finish_fx "$T/in.wav" snd03.wav -8.8
+    finish_fx "$T/in.wav" "$1" -8.8
 }
 
 # Worm moving (sound gallery): a long slither, hissy scrape swelling in
 # slow waves over a soft drag (kept above 120 Hz: it is texture, not boom).
-snd04() {
+GusanoMoviendose() {
     noise pinknoise 2.11 0.85 "$T/hiss.wav" \
         bandpass 2600 0.8q tremolo 6.5 75 fade q 0.003 0.85 0.25
     noise brownnoise 1.37 0.85 "$T/drag.wav" \
         highpass 120 lowpass 500 tremolo 3.2 50 fade q 0.003 0.85 0.25
     mix "$T/slither.wav" -v 1.0 "$T/hiss.wav" -v 0.8 "$T/drag.wav"
-    finish_fx "$T/slither.wav" snd04.wav -7.8
+    finish_fx "$T/slither.wav" "$1" -7.8
 }
 
 # Worm step in the game: a small soft wet "blup", round and mid-pitched,
 # short and quiet on top so many of them never turn into a wash of noise.
-snd18() {
+PasoGusano() {
     gen "$T/blup.wav" synth 0.11 sine 260:420 fade q 0.004 0.11 0.09
     noise brownnoise 3.03 0.06 "$T/wet.wav" bandpass 600 1.5q fade l 0.001 0.06 0.055
     mix "$T/wstep.wav" -v 1.0 "$T/blup.wav" -v 0.6 "$T/wet.wav"
-    finish_fx "$T/wstep.wav" snd18.wav -14.8
+    finish_fx "$T/wstep.wav" "$1" -14.8
 }
 
 # Worm killing you: three crunching bites (noise bursts through a distorted
 # band) over a rough growl that dies away; the growl sits above 60 Hz so
 # small speakers still play it.
-snd05() {
+GusanoTeMata() {
     local i=0 off
     for off in 0.10 0.47 0.83; do
         noise whitenoise "$off" 0.09 "$T/bite$i.wav" \
@@ -176,52 +176,52 @@ snd05() {
     gen "$T/growl.wav" synth 1.2 sawtooth 110:70 synth 1.2 sine fmod 31 \
         overdrive 12 highpass 60 lowpass 900 tremolo 19 40 fade q 0.02 1.2 0.6
     mix "$T/kill.wav" -v 1.0 "$T/bite0.wav" -v 1.0 "$T/bite1.wav" -v 1.0 "$T/bite2.wav" -v 0.6 "$T/growl.wav"
-    finish_fx "$T/kill.wav" snd05.wav -2.2
+    finish_fx "$T/kill.wav" "$1" -2.2
 }
 
 # Worm dying: a squeal that wobbles and falls a long way, then fades out.
-snd06() {
+MuereGusano() {
     gen "$T/squeal.wav" synth 0.8 square 1300/180 synth 0.8 sine amod 9 \
         lowpass 3500 fade q 0.003 0.8 0.45
     gen "$T/squeal2.wav" synth 0.8 sine 1950/270 fade q 0.003 0.8 0.45
     mix "$T/die.wav" -v 0.8 "$T/squeal.wav" -v 0.4 "$T/squeal2.wav"
-    finish_fx "$T/die.wav" snd06.wav -10
+    finish_fx "$T/die.wav" "$1" -10
 }
 
 # ---------------------------------------------------------------- bombs --
 
 # Fuse tick: a sharp clock tick, a tiny bright click plus a short wooden
 # ping, over in a few milliseconds.
-snd07() {
+Mecha() {
     noise whitenoise 0.77 0.02 "$T/tclick.wav" highpass 3000 fade l 0 0.02 0.019
     gen "$T/tping.wav" synth 0.05 sine 3500 synth 0.05 sine mix 2300 fade l 0 0.05 0.048
     mix "$T/tick.wav" -v 1.0 "$T/tclick.wav" -v 0.6 "$T/tping.wav"
-    finish_fx "$T/tick.wav" snd07.wav -8.5
+    finish_fx "$T/tick.wav" "$1" -8.5
 }
 
 # Explosion: a bright crack and a blast of mid noise that the ear places,
 # with a falling boom and a rumble as the low layer under them; squeezed so
 # it is the loudest thing in the game without a higher peak.
-snd08() {
+Explosion() {
     noise whitenoise 1.11 0.06 "$T/crack.wav" highpass 1200 fade l 0 0.06 0.055
     noise pinknoise 1.93 1.0 "$T/blast.wav" bandpass 800 0.6q fade h 0.002 1.0 0.95
     gen "$T/boom.wav" synth 0.9 sine 90:40 fade l 0 0.9 0.85
     noise brownnoise 2.9 1.1 "$T/rumble.wav" highpass 80 lowpass 900 \
         overdrive 8 fade h 0.002 1.1 1.05
     mix "$T/expl.wav" -v 0.6 "$T/crack.wav" -v 1.2 "$T/blast.wav" -v 0.5 "$T/boom.wav" -v 1.4 "$T/rumble.wav"
-    finish_fx "$T/expl.wav" snd08.wav -4.8
+    finish_fx "$T/expl.wav" "$1" -4.8
 }
 
 # The flame reaching you: a roaring whoosh of noise that swells quickly,
 # with crackling high noise on top.
-snd09() {
+Llama() {
     noise pinknoise 0.61 0.8 "$T/roar.wav" bandpass 900 0.5q \
         fade q 0.002 0.8 0.5 tremolo 23 25
     noise whitenoise 3.15 0.8 "$T/crackle.wav" highpass 3500 \
         tremolo 41 90 fade q 0.002 0.8 0.4
     gen "$T/swoosh.wav" synth 0.8 sine 180:90 fade q 0.002 0.8 0.6
     mix "$T/flame.wav" -v 1.2 "$T/roar.wav" -v 0.25 "$T/crackle.wav" -v 0.2 "$T/swoosh.wav"
-    finish_fx "$T/flame.wav" snd09.wav -3.9
+    finish_fx "$T/flame.wav" "$1" -3.9
 }
 
 # ------------------------------------------------------------ the level --
@@ -234,26 +234,26 @@ chime_note() {   # chime_note OUT FREQ
         synth 0.34 sine mix "$(awk -v f="$f" 'BEGIN{print f*2.76}')" \
         synth 0.34 sine mix "$f" treble -8 5000 fade h 0.001 0.34 0.33
 }
-snd10() {
+Salida() {
     chime_note "$T/c1.wav" 1318.5
     chime_note "$T/c2.wav" 1975.5
     fx "$T/c2.wav" "$T/c2d.wav" pad 0.12
     noise whitenoise 2.47 0.012 "$T/ctick.wav" highpass 1500 fade l 0 0.012 0.011
     mix "$T/beacon.wav" -v 0.5 "$T/ctick.wav" -v 1.0 "$T/c1.wav" -v 0.8 "$T/c2d.wav"
-    finish_fx "$T/beacon.wav" snd10.wav -11.3
+    finish_fx "$T/beacon.wav" "$1" -11.3
 }
 
 # Door closing (a phase begins): a creaking hinge (a low, irregular pulse
 # train through resonant bands), then the door's thud and the latch. The
 # thud is wood, above 60 Hz, so it is heard on small speakers too.
-snd11() {
+Puerta() {
     gen "$T/creak.wav" synth 0.55 square 38:62 0 0 4 synth 0.55 sine amod 5 \
         bandpass 1300 3q bandpass 2100 4q fade q 0.005 0.55 0.1
     gen "$T/thud.wav" synth 0.35 sine 140:80 fade l 0 0.35 0.33 pad 0.5
     noise brownnoise 0.9 0.3 "$T/thudn.wav" highpass 90 lowpass 700 fade l 0 0.3 0.28 pad 0.5
     noise whitenoise 1.9 0.015 "$T/latch.wav" bandpass 3000 1q fade l 0 0.015 0.014 pad 0.52
     mix "$T/door.wav" -v 2.5 "$T/creak.wav" -v 0.3 "$T/thud.wav" -v 0.6 "$T/thudn.wav" -v 0.4 "$T/latch.wav"
-    finish_fx "$T/door.wav" snd11.wav -2.3
+    finish_fx "$T/door.wav" "$1" -2.3
 }
 
 # ------------------------------------------------------------ the music --
@@ -318,7 +318,7 @@ drums() {
 # pan IN OUT LEFT RIGHT : mono to stereo with a gain per side
 pan() { S "$1" -b 32 -e floating-point -c 2 "$2" remix "1v$3" "1v$4"; }
 
-snd16() {
+MusicaMenu() {
     voice "$T/lead.wav" lead "\
 A4:2 C5:1 E5:1 A5:2 G5:1 E5:1  F5:2 E5:1 C5:1 A4:2 C5:2 \
 D5:2 B4:1 G4:1 D5:1 E5:1 F5:2  E5:3 D5:1 C5:1 B4:1 G#4:2 \
@@ -346,7 +346,7 @@ k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs k-hsk-hs"
         trim "$((64 * EIGHTH))s" "$((64 * EIGHTH))s"
     # The level of the mix plan: well under the speech, so the screen
     # reader is heard over the menu. A plain gain keeps the seamless join.
-    S "$T/loop2.wav" -b 16 -e signed-integer "$OUT/snd16.wav" gain -n -10.8
+    S "$T/loop2.wav" -b 16 -e signed-integer "$OUT/$1" gain -n -10.8
 }
 
 # ---------------------------------------------------------- recordings --
@@ -365,7 +365,7 @@ bed() {
         -b 32 -e floating-point "$o" reverb 60 trim 0 "$len" fade q 1.5 "$len" 2.5
 }
 
-snd12() {
+Introduccion() {
     speak "Bienvenido a Gusanicida. \
 Un almacén ha sido invadido por gusanos, y tú tienes que acabar con ellos. \
 Recorre sus pasillos con las flechas, guiándote por el oído: \
@@ -382,7 +382,7 @@ La uve dice tus vidas, y la letra a, los gusanos. \
     bed "$T/intro_b.wav" "$len"
     fx "$T/intro_v.wav" "$T/intro_vp.wav" pad 0.5
     mix "$T/intro.wav" -v 1.0 "$T/intro_vp.wav" -v 0.05 "$T/intro_b.wav"
-    finish_long "$T/intro.wav" snd12.wav -1.5
+    finish_long "$T/intro.wav" "$1" -1.5
 }
 
 # Short brass fanfare, TR semitones above C major; LONG=1 adds a flourish.
@@ -430,26 +430,27 @@ closing() {
     cat_ "$T/closing.wav" -v 0.45 "$T/fanf.wav" "$T/cl_pause.wav" "$T/cl_v.wav" "$T/cl_end.wav"
     finish_long "$T/closing.wav" "$name" -2.2
 }
-snd13() {
-    closing snd13.wav 0 0 "¡Enhorabuena! Has terminado Gusanicida en dificultad fácil. \
+FinalFacil() {
+    closing "$1" 0 0 "¡Enhorabuena! Has terminado Gusanicida en dificultad fácil. \
 ¿Te atreves con la normal?"
 }
-snd14() {
-    closing snd14.wav 2 0 "¡Enhorabuena! Has terminado Gusanicida en dificultad normal. \
+FinalNormal() {
+    closing "$1" 2 0 "¡Enhorabuena! Has terminado Gusanicida en dificultad normal. \
 El almacén está limpio."
 }
-snd15() {
-    closing snd15.wav 4 1 "¡Enhorabuena! Has terminado Gusanicida en dificultad difícil. \
+FinalDificil() {
+    closing "$1" 4 1 "¡Enhorabuena! Has terminado Gusanicida en dificultad difícil. \
 ¡Eres un maestro gusanicida!"
 }
 
 # ------------------------------------------------------------------ main --
 
-while IFS=$'\t' read -r file _; do
+# Each recipe is named by the sound's key in the catalogue and writes the file it is given.
+while IFS=$'\t' read -r file key _; do
     case $file in '' | '#'*) continue ;; esac
-    declare -F "${file%.wav}" >/dev/null || { echo "no recipe for $file" >&2; exit 1; }
+    declare -F "$key" >/dev/null || { echo "no recipe for $key ($file)" >&2; exit 1; }
     echo "making $file"
-    "${file%.wav}"
+    "$key" "$file"
 done <"$CATALOGUE"
 if [ "$OUT" = "$DATA" ]; then
     "$HERE/manifest.sh" "$OUT" >"$HERE/manifest.tsv"

@@ -1,0 +1,108 @@
+// The game window on the real audio output, wired as the program wires it minus the screen, and
+// the player walking the bottom street, where every step sounds a wall.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bench/common/measure.h"
+#include "game/form1.h"
+#include "platform/event_road.h"
+#include "platform/sdl/sdl_audio_output.h"
+#include "platform/sim/sim_platform.h"
+
+namespace gus::bench {
+
+// Every call forwarded to the real output, remembering each voice's name. When asked it times
+// each call, and tells apart calls the kernel preempted (another thread took the core: they ran
+// longer than they cost) from calls that gave the core up themselves (they waited).
+class TimedOutput : public AudioOutput, public Beeper {
+  public:
+    explicit TimedOutput(SdlAudioOutput& out) : out_(out) {}
+
+    Voice createVoice(const std::string& name) override;
+    void destroyVoice(Voice v) override;
+    void load(Voice v, const std::string& path) override;
+    void play(Voice v, bool loop) override;
+    void stop(Voice v) override;
+    void setGains(Voice v, int balance, int volume) override;
+    bool playing(Voice v) const override;
+    void commit() override;
+    void beep() override;
+
+    Voice voiceNamed(const std::string& name) const { return voices_.at(name); }
+
+    struct Times {
+        std::vector<double> micros;
+        double longestOwnMicros = 0.0;  // the longest call that kept its core throughout
+        std::string longestOwnCall;
+        std::size_t preempted = 0;
+        std::size_t waited = 0;
+    };
+    bool timing = false;
+    const Times& times() const { return times_; }
+
+  private:
+    template <class Call>
+    auto timed(const char* name, Call call) const;
+
+    SdlAudioOutput& out_;
+    std::map<std::string, Voice> voices_;
+    mutable Times times_;
+};
+
+// Voices whose next start is awaited: arm() notes their start stamps and the time just before a
+// sound is asked for; await() gives the milliseconds to the callback carrying the first frame of
+// whichever starts first, or nothing after a second.
+struct StartWatch {
+    std::vector<AudioOutput::Voice> voices;
+    std::vector<std::int64_t> before;
+    std::int64_t askedAt = 0;
+    void arm(const SdlAudioOutput& out);
+    std::optional<double> await(const SdlAudioOutput& out) const;
+};
+
+// Game time stands still (no timer fires), so only the benchmark's keys change the board and no
+// worm can reach the player half way through a walk. Everything but the sound is simulated.
+class RealAudioGame : public GameWindowHost {
+  public:
+    static constexpr int kWorms = 15;
+    static constexpr int kBufferFrames = 256;
+
+    RealAudioGame();
+    ~RealAudioGame() override;
+
+    // False without an audio device or without the game's sounds beside this program.
+    bool ready() const;
+
+    struct Walk {
+        std::vector<double> keyToSoundMs;  // entering Picture1_KeyDown to the step's first frame
+        std::vector<double> keyMicros;     // Picture1_KeyDown and the event's commit
+        std::size_t lost = 0;              // steps never heard within a second
+    };
+    // Each key comes at a random moment of the callback cycle, after a worm's step, so the mixer
+    // is busy as in play; each waits until its step is heard.
+    Walk walk(std::size_t keys);
+
+    SdlAudioOutput& output() { return out_; }
+    TimedOutput& timed() { return timed_; }
+
+    LabelView* labelView(const std::string&) override { return nullptr; }
+    void drawMarks() override {}
+    void focusKeyReceiver() override {}
+    void closeWindow() override {}
+
+  private:
+    void step(Entero key, Walk& w);
+
+    SimPlatform p_;
+    SdlAudioOutput out_;
+    TimedOutput timed_{out_};
+    EventRoad road_{p_.scheduler, timed_};  // no time passes: the virtual clock stands still
+    Form1 form_;  // last: its channels give their voices back before the output goes
+    Entero lastKey_ = tecla::Derecha;
+};
+
+}  // namespace gus::bench
