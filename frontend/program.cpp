@@ -14,8 +14,7 @@ ProgramRandom::ProgramRandom() {
 }
 
 Program::Program(AudioOutput& audio, Beeper& beeper, ProgramFolder folder)
-    : audio_(audio),
-      road_(timers_, audio),
+    : road_(timers_, audio),
       services_{
           timers_, audio, clock_, random_, beeper, dialogs_, std::move(folder), road_,
       } {

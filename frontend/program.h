@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "platform/event_road.h"
-#include "platform/qt/announcer.h"
 #include "platform/modal.h"
+#include "platform/qt/announcer.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/scheduler_driver.h"
@@ -43,7 +43,6 @@ class Program {
     EventRoad& road() { return road_; }
 
   private:
-    AudioOutput& audio_;
     Scheduler timers_;
     SchedulerDriver driver_{timers_};
     EventRoad road_;

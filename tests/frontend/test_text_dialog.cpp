@@ -3,9 +3,9 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTest>
 
 #include "frontend/form_ini.h"
 #include "frontend/messages.h"
