@@ -1,8 +1,6 @@
-// bench_program: the real program measured, one measurement a run (scripts/bench-program.sh
-// prints the table's heads and runs them all). Its windows are built in this process and measured
-// from within, on a Qt timer
-// inside their own modal loops: the game window held at phase 25 under full load, and the
-// introduction dialog playing its recording, the largest sound the program decodes.
+// bench_program: the real program measured, one measurement a run (scripts/bench-program.sh runs
+// them all). Its windows are built in this process and measured on a Qt timer inside their own
+// modal loops: phase 25 under full load, and the introduction playing, the largest sound.
 #include <SDL.h>
 #include <stdlib.h>
 
@@ -55,7 +53,6 @@ class Phase25 {
         f.abreSalida(0);
     }
     void keepUp(Form1& f) {
-        livesGivenBack += f.Vidas < 5 ? 1 : 0;
         f.Vidas = 5;
         if (f.MonstruosPorEntrar < 1) f.MonstruosPorEntrar = 1;
         for (int slot = 0; slot < 15; ++slot) {
@@ -64,7 +61,6 @@ class Phase25 {
                 if (f.Tablero(c.x, c.y) != CeldaLibre || (c.x == f.Jugador.X && c.y == f.Jugador.Y))
                     continue;
                 putWorm(f, slot, c);
-                ++wormsPutBack;
                 break;
             }
         }
@@ -72,14 +68,6 @@ class Phase25 {
         for (const RegistroBomba& b : f.Bombas) bombs += esVerdadero(b.Activa) ? 1 : 0;
         if (bombs < kBombasVivasMax) layBomb(f);
     }
-    static int wormsOnBoard(const Form1& f) {
-        int n = 0;
-        for (const RegistroMonstruo& m : f.Monstruos) n += esVerdadero(m.Activo) ? 1 : 0;
-        return n;
-    }
-    int bombsLaid = 0;
-    int wormsPutBack = 0;
-    int livesGivenBack = 0;
 
   private:
     static void putWorm(Form1& f, int slot, Cell c) {
@@ -93,7 +81,6 @@ class Phase25 {
         f.Jugador.Y = static_cast<Entero>(c.y);
         f.ColocaBomba();
         f.Jugador = player;
-        ++bombsLaid;
     }
     std::size_t nextBomb_ = 0;
 };
@@ -103,7 +90,7 @@ class Phase25 {
 // at the end; then "Salir" ends the program. A window that closes under us ends the run.
 int measureWindow(Program& program, double seconds, std::int64_t settle,
                   const std::function<void()>& open, const std::function<bool()>& shown,
-                  const std::function<void(bool measuring)>& pass,
+                  const std::function<void()>& pass,
                   const std::function<void(const CpuShare&)>& report) {
     std::int64_t from = 0;
     std::int64_t ends = 0;
@@ -115,7 +102,7 @@ int measureWindow(Program& program, double seconds, std::int64_t settle,
         if (done || (!shown() && from == 0)) return;
         if (!shown()) return QApplication::exit(1);
         if (from == 0) from = nowNanos() + settle;
-        pass(ends != 0);
+        if (pass) pass();
         if (nowNanos() < from || (ends != 0 && nowNanos() < ends)) return;
         if (ends == 0) {
             share.start();
@@ -135,51 +122,25 @@ int measureWindow(Program& program, double seconds, std::int64_t settle,
 
 // Phase 25 in the game window, opened with "Jugar" at the hardest difficulty. Our changes are
 // events of their own: their sounds go to the mixer and the board is redrawn, as after a key.
-int gameRun(Program& program, SdlAudioOutput& audio, double seconds,
-            const std::string& conditions) {
+int gameRun(Program& program, double seconds, const std::string& conditions) {
     Phase25 load;
     bool setUp = false;
-    int events = 0;
-    int passes = 0;
-    long worms = 0;
-    std::uint64_t callbacks = 0;
     const auto game = [&program] { return program.menu().gameWindow(); };
-    const auto pass = [&](bool measuring) {
-        Form1& f = game()->form();
-        if (!measuring) {  // settling: the counters start with the measured stretch
-            load.bombsLaid = load.wormsPutBack = load.livesGivenBack = 0;
-            events = -game()->board()->refreshCount();
-            passes = 0;
-            worms = 0;
-            callbacks = audio.callbacks();
-        }
-        // Our changes are an event of their own: its sounds go to the mixer and the board is
-        // redrawn, as after a key.
+    const auto pass = [&] {
         program.road().handle([&] {
-            if (!setUp) load.setUp(f);
+            if (!setUp) load.setUp(game()->form());
             setUp = true;
-            load.keepUp(f);
+            load.keepUp(game()->form());
         });
-        ++passes;
-        worms += Phase25::wormsOnBoard(f);
     };
     const auto report = [&](const CpuShare& share) {
-        const double wall = share.wallSeconds();
-        events += game()->board()->refreshCount() - passes;
         printRow({"CPU, phase 25: 15 worms, 5 bombs, exit beacon",
-                  fixed(share.percentOfOneCore(), 2) + " % of a core over " + fixed(wall, 1) + " s",
+                  fixed(share.percentOfOneCore(), 2) + " % of a core over " +
+                      fixed(share.wallSeconds(), 1) + " s",
                   "< 3 %", share.percentOfOneCore() < 3.0, conditions + ", getrusage"});
-        printNote(
-            "in that time: " + std::to_string(events) + " game timer events, " +
-            std::to_string(load.bombsLaid) + " bombs laid, " +
-            fixed(static_cast<double>(worms) / std::max(1, passes), 1) +
-            " worms on the board on average (" + std::to_string(load.wormsPutBack) +
-            " put back), " + fixed(static_cast<double>(audio.callbacks() - callbacks) / wall, 0) +
-            " audio callbacks/s, player deaths undone: " + std::to_string(load.livesGivenBack));
         const double peak = peakResidentMegabytes(0);
         printRow({"peak resident memory, phase 25", fixed(peak, 1) + " MB (VmHWM)", "< 80 MB",
                   peak < 80.0, conditions + ", menu music decoded before"});
-        printNote("resident at the end: " + fixed(residentMegabytes(0), 1) + " MB");
     };
     program.menu().setDificultad(2);
     return measureWindow(
@@ -189,26 +150,17 @@ int gameRun(Program& program, SdlAudioOutput& audio, double seconds,
 
 // The introduction dialog, opened with "Introducción", playing its recording.
 int introRun(Program& program, double seconds, const std::string& conditions) {
-    double peakBefore = 0.0;
-    const auto open = [&] {
-        peakBefore = peakResidentMegabytes(0);
-        program.menu().Command1(0)->click();
-    };
     const auto report = [&](const CpuShare& share) {
         const bool playing = program.menu().textDialog()->MediaPlayer1().playing();
         const double peak = peakResidentMegabytes(0);
         printRow({"peak resident memory, introduction open", fixed(peak, 1) + " MB (VmHWM)",
-                  "< 80 MB", peak < 80.0,
-                  conditions + ", after " + fixed(share.wallSeconds(), 0) + " s of it"});
-        printNote("peak with the menu alone, before opening it: " + fixed(peakBefore, 1) +
-                  " MB; resident at the end: " + fixed(residentMegabytes(0), 1) + " MB");
-        printNote(std::string("the introduction recording was ") +
-                  (playing ? "playing" : "NOT playing") + " at the end; CPU meanwhile " +
-                  fixed(share.percentOfOneCore(), 2) + " % of a core (no goal)");
+                  "< 80 MB", peak < 80.0 && playing,
+                  conditions + ", after " + fixed(share.wallSeconds(), 0) + " s of it, " +
+                      (playing ? "playing" : "NOT playing")});
     };
     return measureWindow(
-        program, seconds, 0, open, [&] { return program.menu().textDialog() != nullptr; },
-        [](bool) {}, report);
+        program, seconds, 0, [&] { program.menu().Command1(0)->click(); },
+        [&] { return program.menu().textDialog() != nullptr; }, nullptr, report);
 }
 
 int usage() {
@@ -239,8 +191,7 @@ int inside(int argc, char** argv, bool game, double seconds) {
     const std::string conditions = "Qt " + QGuiApplication::platformName().toStdString() +
                                    ", SDL " + (driver != nullptr ? driver : "no") +
                                    " driver, in process";
-    return game ? gameRun(program, audio, seconds, conditions)
-                : introRun(program, seconds, conditions);
+    return game ? gameRun(program, seconds, conditions) : introRun(program, seconds, conditions);
 }
 
 }  // namespace

@@ -55,13 +55,6 @@ double cpuSecondsOf(pid_t pid) {
     return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-double runQueueWaitSecondsOf(pid_t pid) {
-    std::ifstream in(procPath(pid, "schedstat"));
-    unsigned long long running = 0;
-    unsigned long long waiting = 0;
-    return in >> running >> waiting ? static_cast<double>(waiting) / 1e9 : 0.0;
-}
-
 double peakResidentMegabytes(pid_t pid) {
     return statusMegabytes(pid, "VmHWM:");
 }

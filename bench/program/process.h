@@ -12,8 +12,6 @@ namespace gus::bench {
 // User plus system time of process `pid`, in seconds; the kernel counts it in clock ticks (10 ms
 // here). This process (0) is read from getrusage, to the microsecond. Negative when unreadable.
 double cpuSecondsOf(pid_t pid);
-// Time its main thread spent runnable but waiting for a CPU: how much of a delay was other work.
-double runQueueWaitSecondsOf(pid_t pid);
 // VmHWM ("peak") or VmRSS (now), in megabytes of 10^6 bytes; 0 when it cannot be read.
 double peakResidentMegabytes(pid_t pid);
 double residentMegabytes(pid_t pid);
