@@ -124,7 +124,7 @@ void loading() {
     std::vector<std::string> effects;
     for (int i = 0; i < 20; ++i) {
         effects.push_back(folder.file(std::to_string(i) + ".wav"));
-        writeToneWav(effects.back(), 1, 1.0);
+        writeToneWav(effects.back(), 1.0);
     }
     const AudioOutput::Voice v = out.createVoice("load");
     std::size_t i = 0;

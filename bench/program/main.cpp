@@ -137,7 +137,7 @@ int gameRun(Program& program, double seconds, const std::string& conditions) {
         printRow({"CPU, phase 25: 15 worms, 5 bombs, exit beacon",
                   fixed(share.percentOfOneCore(), 2) + " % of a core over " +
                       fixed(share.wallSeconds(), 1) + " s",
-                  "< 3 %", share.percentOfOneCore() < 3.0, conditions + ", getrusage"});
+                  "< 3 %", share.percentOfOneCore() < 3.0, conditions + ", process clock"});
         const double peak = peakResidentMegabytes(0);
         printRow({"peak resident memory, phase 25", fixed(peak, 1) + " MB (VmHWM)", "< 80 MB",
                   peak < 80.0, conditions + ", menu music decoded before"});
