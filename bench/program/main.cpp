@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <iterator>
@@ -45,45 +46,38 @@ constexpr Cell kBombCells[] = {{0, 0}, {4, 0}, {8, 0}, {12, 0}, {0, 4}, {12, 4}}
 // beacon. The player stands still at his start; worms and flames may still kill him, so every
 // pass gives his lives back, lets worms in again where some died, and keeps one worm waiting so
 // that the phase never ends. Everything is done through the game's own procedures.
-class Phase25 {
-  public:
-    void setUp(Form1& f) {
-        f.Fase = 25;
-        for (int slot = 0; slot < 15; ++slot) putWorm(f, slot, kRing[slot]);
-        f.abreSalida(0);
-    }
-    void keepUp(Form1& f) {
-        f.Vidas = 5;
-        if (f.MonstruosPorEntrar < 1) f.MonstruosPorEntrar = 1;
-        for (int slot = 0; slot < 15; ++slot) {
-            if (esVerdadero(f.Monstruos[static_cast<std::size_t>(slot)].Activo)) continue;
-            for (const Cell c : kRing) {
-                if (f.Tablero(c.x, c.y) != CeldaLibre || (c.x == f.Jugador.X && c.y == f.Jugador.Y))
-                    continue;
-                putWorm(f, slot, c);
-                break;
-            }
-        }
-        int bombs = 0;
-        for (const RegistroBomba& b : f.Bombas) bombs += esVerdadero(b.Activa) ? 1 : 0;
-        if (bombs < kBombasVivasMax) layBomb(f);
-    }
+void putWorm(Form1& f, int slot, Cell c) {
+    f.colocaMonstruoEn(slot, c.x, c.y, static_cast<Entero>(slot % 4 + 1));
+}
 
-  private:
-    static void putWorm(Form1& f, int slot, Cell c) {
-        f.colocaMonstruoEn(slot, c.x, c.y, static_cast<Entero>(slot % 4 + 1));
+void setUpPhase25(Form1& f) {
+    f.Fase = 25;
+    for (int slot = 0; slot < 15; ++slot) putWorm(f, slot, kRing[slot]);
+    f.abreSalida(0);
+}
+
+// Bombs are laid with the game's own ColocaBomba, the player stepped for a moment onto the cell.
+void keepPhase25Full(Form1& f, std::size_t& bombsLaid) {
+    f.Vidas = 5;
+    f.MonstruosPorEntrar = std::max<Entero>(f.MonstruosPorEntrar, 1);
+    const auto isFree = [&f](Cell c) {
+        return f.Tablero(c.x, c.y) == CeldaLibre && (c.x != f.Jugador.X || c.y != f.Jugador.Y);
+    };
+    for (int slot = 0; slot < 15; ++slot) {
+        const auto cell = std::find_if(std::begin(kRing), std::end(kRing), isFree);
+        if (!esVerdadero(f.Monstruos[static_cast<std::size_t>(slot)].Activo) &&
+            cell != std::end(kRing))
+            putWorm(f, slot, *cell);
     }
-    // The game's own ColocaBomba, with the player stepped for a moment onto the bomb's cell.
-    void layBomb(Form1& f) {
-        const RegistroJugador player = f.Jugador;
-        const Cell c = kBombCells[nextBomb_++ % std::size(kBombCells)];
-        f.Jugador.X = static_cast<Entero>(c.x);
-        f.Jugador.Y = static_cast<Entero>(c.y);
-        f.ColocaBomba();
-        f.Jugador = player;
-    }
-    std::size_t nextBomb_ = 0;
-};
+    const auto live = [](const RegistroBomba& b) { return esVerdadero(b.Activa); };
+    if (std::count_if(f.Bombas.begin(), f.Bombas.end(), live) >= kBombasVivasMax) return;
+    const RegistroJugador player = f.Jugador;
+    const Cell c = kBombCells[bombsLaid++ % std::size(kBombCells)];
+    f.Jugador.X = static_cast<Entero>(c.x);
+    f.Jugador.Y = static_cast<Entero>(c.y);
+    f.ColocaBomba();
+    f.Jugador = player;
+}
 
 // A window opened from the menu and measured on a timer inside its own modal loop: `pass` runs
 // every 200 ms while the window is up (and `settle` before the measured stretch), `report` prints
@@ -123,14 +117,14 @@ int measureWindow(Program& program, double seconds, std::int64_t settle,
 // Phase 25 in the game window, opened with "Jugar" at the hardest difficulty. Our changes are
 // events of their own: their sounds go to the mixer and the board is redrawn, as after a key.
 int gameRun(Program& program, double seconds, const std::string& conditions) {
-    Phase25 load;
     bool setUp = false;
+    std::size_t bombsLaid = 0;
     const auto game = [&program] { return program.menu().gameWindow(); };
     const auto pass = [&] {
         program.road().handle([&] {
-            if (!setUp) load.setUp(game()->form());
+            if (!setUp) setUpPhase25(game()->form());
             setUp = true;
-            load.keepUp(game()->form());
+            keepPhase25Full(game()->form(), bombsLaid);
         });
     };
     const auto report = [&](const CpuShare& share) {
@@ -163,15 +157,6 @@ int introRun(Program& program, double seconds, const std::string& conditions) {
         [&] { return program.menu().textDialog() != nullptr; }, nullptr, report);
 }
 
-int usage() {
-    std::fprintf(stderr,
-                 "usage: bench_program start PROGRAM [WARM_RUNS=20]\n"
-                 "       bench_program menu PROGRAM [SECONDS=20]\n"
-                 "       bench_program game [SECONDS=20]\n"
-                 "       bench_program intro [SECONDS=5]\n");
-    return 2;
-}
-
 // The same start as app/main.cpp, then the menu; headless unless told otherwise (the script may
 // run it under Xvfb with xcb).
 int inside(int argc, char** argv, bool game, double seconds) {
@@ -197,20 +182,17 @@ int inside(int argc, char** argv, bool game, double seconds) {
 }  // namespace
 }  // namespace gus::bench
 
+// Run by scripts/bench-program.sh: start|menu PROGRAM RUNS|SECONDS, or game|intro SECONDS.
 int main(int argc, char** argv) {
     using namespace gus::bench;
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "start" && argc > 2) {
-        const int runs = argc > 3 ? std::stoi(argv[3]) : 20;
-        return runs < 1 ? usage() : measureStarts(argv[2], runs);
+    const bool outside = mode == "start" || mode == "menu";
+    const double n = argc > (outside ? 3 : 2) ? std::atof(argv[outside ? 3 : 2]) : 0.0;
+    if (n <= 0.0 || (!outside && mode != "game" && mode != "intro")) {
+        std::fprintf(stderr, "usage: bench_program start|menu PROGRAM N, or game|intro SECONDS\n");
+        return 2;
     }
-    if (mode == "menu" && argc > 2) {
-        const double seconds = argc > 3 ? std::stod(argv[3]) : 20.0;
-        return seconds <= 0.0 ? usage() : measureMenu(argv[2], seconds);
-    }
-    if (mode == "game" || mode == "intro") {
-        const double seconds = argc > 2 ? std::stod(argv[2]) : mode == "game" ? 20.0 : 5.0;
-        return seconds <= 0.0 ? usage() : inside(argc, argv, mode == "game", seconds);
-    }
-    return usage();
+    if (mode == "start") return measureStarts(argv[2], static_cast<int>(n));
+    if (mode == "menu") return measureMenu(argv[2], n);
+    return inside(argc, argv, mode == "game", n);
 }
