@@ -121,6 +121,9 @@ void loading() {
     SdlAudioOutput out;
     if (!out.opened()) return printRow({"FileName, real output", "no audio device", "", false, ""});
     test::TempDir folder;
+    // The program decodes its music before any effect: the allocator's state it leaves is the
+    // one the first loads meet, so twenty pieces' worth of buffers come and go first.
+    for (int i = 0; i < 20; ++i) writeToneWav(folder.file("music.wav"), 60.0);
     std::vector<std::string> effects;
     for (int i = 0; i < 20; ++i) {
         effects.push_back(folder.file(std::to_string(i) + ".wav"));
