@@ -1,15 +1,14 @@
 // bench_latency: how soon a sound is heard. A start on the mixer at three buffer sizes, the mixer's
 // own time per callback, and a key of the game to the callback carrying its step.
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <numbers>
 #include <optional>
 #include <random>
 #include <thread>
 
 #include "bench/common/real_audio_game.h"
 #include "platform/sdl/mixer.h"
+#include "tests/audio/mixer_fixtures.h"
 #include "tests/audio/wav_bytes.h"
 
 namespace gus::bench {
@@ -29,7 +28,7 @@ double startLatency(int frames, std::size_t starts, double base) {
         return base;
     }
     test::TempDir folder;
-    writeToneWav(folder.file("click.wav"), 1, 0.02);
+    writeToneWav(folder.file("click.wav"), 0.02);
     std::vector<StartWatch> slots(kStartVoices);
     for (StartWatch& p : slots) {
         p.voices = {out.createVoice("latency")};
@@ -72,19 +71,9 @@ double startLatency(int frames, std::size_t starts, double base) {
     return first;
 }
 
-DecodedSound toneInMemory(double seconds) {
-    const auto frames = static_cast<std::size_t>(seconds * kMixRate);
-    std::vector<float> samples(frames * kMixChannels);
-    for (std::size_t i = 0; i < frames; ++i) {
-        const double phase = 2.0 * std::numbers::pi * 440.0 * static_cast<double>(i) / kMixRate;
-        samples[2 * i] = samples[2 * i + 1] = static_cast<float>(0.1 * std::sin(phase));
-    }
-    return DecodedSound(std::move(samples));
-}
-
 // Rendered straight into a buffer, every voice always gliding between gains: the costly case.
 void mixCost(int frames, std::size_t callbacks) {
-    const DecodedSound tone = toneInMemory(1.3);
+    const DecodedSound tone = test::constantSound(62400, 0.1f);  // 1.3 s
     Mixer mixer;
     std::vector<int> ids;
     for (int i = 0; i < kMixVoices; ++i) {

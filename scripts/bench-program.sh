@@ -33,11 +33,7 @@ done
 
 bin=$build/bin
 for program in gusanicida bench_program; do
-  if [ ! -x "$bin/$program" ]; then
-    echo "bench-program: $bin/$program is missing; build it first" \
-         "(cmake --build $build --target $program)" >&2
-    exit 1
-  fi
+  [ -x "$bin/$program" ] || { echo "bench-program: build $bin/$program first" >&2; exit 1; }
 done
 
 # Every measurement runs in a display of its own: Xvfb's work is another process, not counted.
@@ -52,21 +48,19 @@ fi
 # A screen reader bridge would add work the player has too, but cannot be had headless.
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
 
-cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
-family=$(sed -n 's/^cpu family[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
-model=$(sed -n 's/^model[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+machine=$(awk -F': ' '/^model name/ {n = $2} /^cpu family/ {f = $2} /^model\t/ {m = $2}
+  END {printf "%s (family %s, model %s)", n, f, m; exit}' /proc/cpuinfo)
 build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
-sdl=$(dpkg-query -W -f '${Version}' libsdl2-2.0-0 2>/dev/null || echo "?")
-qt=$(dpkg-query -W -f '${Version}' libqt6core6 2>/dev/null || echo "?")
+versions=$(dpkg-query -W -f 'SDL2 ${Version}; ' libsdl2-2.0-0 2>/dev/null || true)
+versions+=$(dpkg-query -W -f 'Qt ${Version}' libqt6core6 2>/dev/null || true)
 
 echo "GUSANICIDA, the whole program measured"
-echo "machine: $cpu (family $family, model $model), $(nproc) cores; Linux $(uname -r)"
-echo "build: $build (${build_type:-unknown build type}); SDL2 $sdl; Qt $qt"
+echo "machine: $machine, $(nproc) cores; Linux $(uname -r)"
+echo "build: $build (${build_type:-unknown build type}); $versions"
 echo "display: Qt $QT_QPA_PLATFORM; niceness of the measured programs: $nice"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) (other work on the machine delays the start)"
 echo
-printf '%-46s %-44s %-19s %-5s %s\n' measure value goal met conditions
-printf '%-46s %-44s %-19s %-5s %s\n' ------- ----- ---- --- ----------
+printf '%-46s %-44s %-19s %-5s %s\n' measure value goal met conditions ------- ----- ---- --- ----------
 
 status=0
 run "$bin/bench_program" start "$bin/gusanicida" "$runs" || status=1

@@ -66,15 +66,9 @@ void printNote(const std::string& note) {
     std::fflush(stdout);
 }
 
-void writeToneWav(const std::string& path, int channels, double seconds) {
+void writeToneWav(const std::string& path, double seconds) {
     const auto frames = static_cast<std::size_t>(seconds * 48000);
-    const std::vector<std::int16_t> mono = test::sine(440.0, 0.25, 48000, frames);
-    std::vector<std::int16_t> pcm;
-    pcm.reserve(frames * static_cast<std::size_t>(channels));
-    for (const std::int16_t s : mono) pcm.insert(pcm.end(), static_cast<std::size_t>(channels), s);
-    test::WavLayout layout;
-    layout.channels = channels;
-    test::writeFile(path, test::wavBytes(layout, pcm));
+    test::writeFile(path, test::wavBytes({}, test::sine(440.0, 0.25, 48000, frames)));
 }
 
 }  // namespace gus::bench

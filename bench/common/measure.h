@@ -38,7 +38,7 @@ void printRow(const Row& row);
 // An indented line under the last row: what was counted, what could bias it.
 void printNote(const std::string& note);
 
-// A 16-bit, 48 kHz WAV file of a 440 Hz tone, as the game's own sounds are.
-void writeToneWav(const std::string& path, int channels, double seconds);
+// A mono 16-bit, 48 kHz WAV file of a 440 Hz tone, as the game's own effects are.
+void writeToneWav(const std::string& path, double seconds);
 
 }  // namespace gus::bench

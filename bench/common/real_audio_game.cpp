@@ -22,62 +22,24 @@ constexpr std::int64_t kGiveUpNanos = 1'000'000'000;
 
 }  // namespace
 
-// The thread's context switches are read outside the timed span, so reading them costs nothing;
-// the record's destructor runs once the call has returned its value.
-template <class Call>
-auto TimedOutput::timed(const char* name, Call call) const {
+// The thread's context switches are read outside the timed span, so reading them costs nothing.
+void TimedOutput::timed(const char* name, const std::function<void()>& call) const {
     if (!timing) return call();
     rusage before{};
     getrusage(RUSAGE_THREAD, &before);
     const std::int64_t start = nowNanos();
-    struct Record {
-        const char* name;
-        std::int64_t start;
-        rusage before;
-        Times& t;
-        ~Record() {
-            const double micros = microsSince(start);
-            rusage after{};
-            getrusage(RUSAGE_THREAD, &after);
-            const bool preempted = after.ru_nivcsw != before.ru_nivcsw;
-            const bool waited = after.ru_nvcsw != before.ru_nvcsw;
-            t.micros.push_back(micros);
-            t.preempted += preempted ? 1 : 0;
-            t.waited += waited ? 1 : 0;
-            if (preempted || waited || micros <= t.longestOwnMicros) return;
-            t.longestOwnMicros = micros;
-            t.longestOwnCall = name;
-        }
-    } record{name, start, before, times_};
-    return call();
-}
-
-AudioOutput::Voice TimedOutput::createVoice(const std::string& name) {
-    return voices_[name] = timed("createVoice", [&] { return out_.createVoice(name); });
-}
-void TimedOutput::destroyVoice(Voice v) {
-    timed("destroyVoice", [&] { out_.destroyVoice(v); });
-}
-void TimedOutput::load(Voice v, const std::string& path) {
-    timed("load", [&] { out_.load(v, path); });
-}
-void TimedOutput::play(Voice v, bool loop) {
-    timed("play", [&] { out_.play(v, loop); });
-}
-void TimedOutput::stop(Voice v) {
-    timed("stop", [&] { out_.stop(v); });
-}
-void TimedOutput::setGains(Voice v, int balance, int volume) {
-    timed("setGains", [&] { out_.setGains(v, balance, volume); });
-}
-bool TimedOutput::playing(Voice v) const {
-    return timed("playing", [&] { return out_.playing(v); });
-}
-void TimedOutput::commit() {
-    timed("commit", [&] { out_.commit(); });
-}
-void TimedOutput::beep() {
-    timed("beep", [&] { out_.beep(); });
+    call();
+    const double micros = microsSince(start);
+    rusage after{};
+    getrusage(RUSAGE_THREAD, &after);
+    const bool preempted = after.ru_nivcsw != before.ru_nivcsw;
+    const bool waited = after.ru_nvcsw != before.ru_nvcsw;
+    times_.micros.push_back(micros);
+    times_.preempted += preempted ? 1 : 0;
+    times_.waited += waited ? 1 : 0;
+    if (preempted || waited || micros <= times_.longestOwnMicros) return;
+    times_.longestOwnMicros = micros;
+    times_.longestOwnCall = name;
 }
 
 RealAudioGame::RealAudioGame()

@@ -2,6 +2,7 @@
 // the player walking the bottom street, where every step sounds a wall.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -22,15 +23,37 @@ class TimedOutput : public AudioOutput, public Beeper {
   public:
     explicit TimedOutput(SdlAudioOutput& out) : out_(out) {}
 
-    Voice createVoice(const std::string& name) override;
-    void destroyVoice(Voice v) override;
-    void load(Voice v, const std::string& path) override;
-    void play(Voice v, bool loop) override;
-    void stop(Voice v) override;
-    void setGains(Voice v, int balance, int volume) override;
-    bool playing(Voice v) const override;
-    void commit() override;
-    void beep() override;
+    Voice createVoice(const std::string& name) override {
+        Voice v{};
+        timed("createVoice", [&] { v = voices_[name] = out_.createVoice(name); });
+        return v;
+    }
+    void destroyVoice(Voice v) override {
+        timed("destroyVoice", [&] { out_.destroyVoice(v); });
+    }
+    void load(Voice v, const std::string& path) override {
+        timed("load", [&] { out_.load(v, path); });
+    }
+    void play(Voice v, bool loop) override {
+        timed("play", [&] { out_.play(v, loop); });
+    }
+    void stop(Voice v) override {
+        timed("stop", [&] { out_.stop(v); });
+    }
+    void setGains(Voice v, int balance, int volume) override {
+        timed("setGains", [&] { out_.setGains(v, balance, volume); });
+    }
+    bool playing(Voice v) const override {
+        bool is = false;
+        timed("playing", [&] { is = out_.playing(v); });
+        return is;
+    }
+    void commit() override {
+        timed("commit", [&] { out_.commit(); });
+    }
+    void beep() override {
+        timed("beep", [&] { out_.beep(); });
+    }
 
     Voice voiceNamed(const std::string& name) const { return voices_.at(name); }
 
@@ -45,8 +68,7 @@ class TimedOutput : public AudioOutput, public Beeper {
     const Times& times() const { return times_; }
 
   private:
-    template <class Call>
-    auto timed(const char* name, Call call) const;
+    void timed(const char* name, const std::function<void()>& call) const;
 
     SdlAudioOutput& out_;
     std::map<std::string, Voice> voices_;

@@ -1,14 +1,13 @@
-// bench_program: the real program measured, one measurement a run (scripts/bench-program.sh
-// prints the table's heads and runs them all). Its windows are built in this process and measured
-// from within, on a Qt timer
-// inside their own modal loops: the game window held at phase 25 under full load, and the
-// introduction dialog playing its recording, the largest sound the program decodes.
+// bench_program: the real program measured, one measurement a run (scripts/bench-program.sh runs
+// them all). Its windows are built in this process and measured on a Qt timer inside their own
+// modal loops: phase 25 under full load, and the introduction playing, the largest sound.
 #include <SDL.h>
 #include <stdlib.h>
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <iterator>
@@ -47,63 +46,45 @@ constexpr Cell kBombCells[] = {{0, 0}, {4, 0}, {8, 0}, {12, 0}, {0, 4}, {12, 4}}
 // beacon. The player stands still at his start; worms and flames may still kill him, so every
 // pass gives his lives back, lets worms in again where some died, and keeps one worm waiting so
 // that the phase never ends. Everything is done through the game's own procedures.
-class Phase25 {
-  public:
-    void setUp(Form1& f) {
-        f.Fase = 25;
-        for (int slot = 0; slot < 15; ++slot) putWorm(f, slot, kRing[slot]);
-        f.abreSalida(0);
-    }
-    void keepUp(Form1& f) {
-        livesGivenBack += f.Vidas < 5 ? 1 : 0;
-        f.Vidas = 5;
-        if (f.MonstruosPorEntrar < 1) f.MonstruosPorEntrar = 1;
-        for (int slot = 0; slot < 15; ++slot) {
-            if (esVerdadero(f.Monstruos[static_cast<std::size_t>(slot)].Activo)) continue;
-            for (const Cell c : kRing) {
-                if (f.Tablero(c.x, c.y) != CeldaLibre || (c.x == f.Jugador.X && c.y == f.Jugador.Y))
-                    continue;
-                putWorm(f, slot, c);
-                ++wormsPutBack;
-                break;
-            }
-        }
-        int bombs = 0;
-        for (const RegistroBomba& b : f.Bombas) bombs += esVerdadero(b.Activa) ? 1 : 0;
-        if (bombs < kBombasVivasMax) layBomb(f);
-    }
-    static int wormsOnBoard(const Form1& f) {
-        int n = 0;
-        for (const RegistroMonstruo& m : f.Monstruos) n += esVerdadero(m.Activo) ? 1 : 0;
-        return n;
-    }
-    int bombsLaid = 0;
-    int wormsPutBack = 0;
-    int livesGivenBack = 0;
+void putWorm(Form1& f, int slot, Cell c) {
+    f.colocaMonstruoEn(slot, c.x, c.y, static_cast<Entero>(slot % 4 + 1));
+}
 
-  private:
-    static void putWorm(Form1& f, int slot, Cell c) {
-        f.colocaMonstruoEn(slot, c.x, c.y, static_cast<Entero>(slot % 4 + 1));
+void setUpPhase25(Form1& f) {
+    f.Fase = 25;
+    for (int slot = 0; slot < 15; ++slot) putWorm(f, slot, kRing[slot]);
+    f.abreSalida(0);
+}
+
+// Bombs are laid with the game's own ColocaBomba, the player stepped for a moment onto the cell.
+void keepPhase25Full(Form1& f, std::size_t& bombsLaid) {
+    f.Vidas = 5;
+    f.MonstruosPorEntrar = std::max<Entero>(f.MonstruosPorEntrar, 1);
+    const auto isFree = [&f](Cell c) {
+        return f.Tablero(c.x, c.y) == CeldaLibre && (c.x != f.Jugador.X || c.y != f.Jugador.Y);
+    };
+    for (int slot = 0; slot < 15; ++slot) {
+        const auto cell = std::find_if(std::begin(kRing), std::end(kRing), isFree);
+        if (!esVerdadero(f.Monstruos[static_cast<std::size_t>(slot)].Activo) &&
+            cell != std::end(kRing))
+            putWorm(f, slot, *cell);
     }
-    // The game's own ColocaBomba, with the player stepped for a moment onto the bomb's cell.
-    void layBomb(Form1& f) {
-        const RegistroJugador player = f.Jugador;
-        const Cell c = kBombCells[nextBomb_++ % std::size(kBombCells)];
-        f.Jugador.X = static_cast<Entero>(c.x);
-        f.Jugador.Y = static_cast<Entero>(c.y);
-        f.ColocaBomba();
-        f.Jugador = player;
-        ++bombsLaid;
-    }
-    std::size_t nextBomb_ = 0;
-};
+    const auto live = [](const RegistroBomba& b) { return esVerdadero(b.Activa); };
+    if (std::count_if(f.Bombas.begin(), f.Bombas.end(), live) >= kBombasVivasMax) return;
+    const RegistroJugador player = f.Jugador;
+    const Cell c = kBombCells[bombsLaid++ % std::size(kBombCells)];
+    f.Jugador.X = static_cast<Entero>(c.x);
+    f.Jugador.Y = static_cast<Entero>(c.y);
+    f.ColocaBomba();
+    f.Jugador = player;
+}
 
 // A window opened from the menu and measured on a timer inside its own modal loop: `pass` runs
 // every 200 ms while the window is up (and `settle` before the measured stretch), `report` prints
 // at the end; then "Salir" ends the program. A window that closes under us ends the run.
 int measureWindow(Program& program, double seconds, std::int64_t settle,
                   const std::function<void()>& open, const std::function<bool()>& shown,
-                  const std::function<void(bool measuring)>& pass,
+                  const std::function<void()>& pass,
                   const std::function<void(const CpuShare&)>& report) {
     std::int64_t from = 0;
     std::int64_t ends = 0;
@@ -115,7 +96,7 @@ int measureWindow(Program& program, double seconds, std::int64_t settle,
         if (done || (!shown() && from == 0)) return;
         if (!shown()) return QApplication::exit(1);
         if (from == 0) from = nowNanos() + settle;
-        pass(ends != 0);
+        if (pass) pass();
         if (nowNanos() < from || (ends != 0 && nowNanos() < ends)) return;
         if (ends == 0) {
             share.start();
@@ -135,51 +116,25 @@ int measureWindow(Program& program, double seconds, std::int64_t settle,
 
 // Phase 25 in the game window, opened with "Jugar" at the hardest difficulty. Our changes are
 // events of their own: their sounds go to the mixer and the board is redrawn, as after a key.
-int gameRun(Program& program, SdlAudioOutput& audio, double seconds,
-            const std::string& conditions) {
-    Phase25 load;
+int gameRun(Program& program, double seconds, const std::string& conditions) {
     bool setUp = false;
-    int events = 0;
-    int passes = 0;
-    long worms = 0;
-    std::uint64_t callbacks = 0;
+    std::size_t bombsLaid = 0;
     const auto game = [&program] { return program.menu().gameWindow(); };
-    const auto pass = [&](bool measuring) {
-        Form1& f = game()->form();
-        if (!measuring) {  // settling: the counters start with the measured stretch
-            load.bombsLaid = load.wormsPutBack = load.livesGivenBack = 0;
-            events = -game()->board()->refreshCount();
-            passes = 0;
-            worms = 0;
-            callbacks = audio.callbacks();
-        }
-        // Our changes are an event of their own: its sounds go to the mixer and the board is
-        // redrawn, as after a key.
+    const auto pass = [&] {
         program.road().handle([&] {
-            if (!setUp) load.setUp(f);
+            if (!setUp) setUpPhase25(game()->form());
             setUp = true;
-            load.keepUp(f);
+            keepPhase25Full(game()->form(), bombsLaid);
         });
-        ++passes;
-        worms += Phase25::wormsOnBoard(f);
     };
     const auto report = [&](const CpuShare& share) {
-        const double wall = share.wallSeconds();
-        events += game()->board()->refreshCount() - passes;
         printRow({"CPU, phase 25: 15 worms, 5 bombs, exit beacon",
-                  fixed(share.percentOfOneCore(), 2) + " % of a core over " + fixed(wall, 1) + " s",
-                  "< 3 %", share.percentOfOneCore() < 3.0, conditions + ", getrusage"});
-        printNote(
-            "in that time: " + std::to_string(events) + " game timer events, " +
-            std::to_string(load.bombsLaid) + " bombs laid, " +
-            fixed(static_cast<double>(worms) / std::max(1, passes), 1) +
-            " worms on the board on average (" + std::to_string(load.wormsPutBack) +
-            " put back), " + fixed(static_cast<double>(audio.callbacks() - callbacks) / wall, 0) +
-            " audio callbacks/s, player deaths undone: " + std::to_string(load.livesGivenBack));
+                  fixed(share.percentOfOneCore(), 2) + " % of a core over " +
+                      fixed(share.wallSeconds(), 1) + " s",
+                  "< 3 %", share.percentOfOneCore() < 3.0, conditions + ", process clock"});
         const double peak = peakResidentMegabytes(0);
         printRow({"peak resident memory, phase 25", fixed(peak, 1) + " MB (VmHWM)", "< 80 MB",
                   peak < 80.0, conditions + ", menu music decoded before"});
-        printNote("resident at the end: " + fixed(residentMegabytes(0), 1) + " MB");
     };
     program.menu().setDificultad(2);
     return measureWindow(
@@ -189,35 +144,17 @@ int gameRun(Program& program, SdlAudioOutput& audio, double seconds,
 
 // The introduction dialog, opened with "Introducción", playing its recording.
 int introRun(Program& program, double seconds, const std::string& conditions) {
-    double peakBefore = 0.0;
-    const auto open = [&] {
-        peakBefore = peakResidentMegabytes(0);
-        program.menu().Command1(0)->click();
-    };
     const auto report = [&](const CpuShare& share) {
         const bool playing = program.menu().textDialog()->MediaPlayer1().playing();
         const double peak = peakResidentMegabytes(0);
         printRow({"peak resident memory, introduction open", fixed(peak, 1) + " MB (VmHWM)",
-                  "< 80 MB", peak < 80.0,
-                  conditions + ", after " + fixed(share.wallSeconds(), 0) + " s of it"});
-        printNote("peak with the menu alone, before opening it: " + fixed(peakBefore, 1) +
-                  " MB; resident at the end: " + fixed(residentMegabytes(0), 1) + " MB");
-        printNote(std::string("the introduction recording was ") +
-                  (playing ? "playing" : "NOT playing") + " at the end; CPU meanwhile " +
-                  fixed(share.percentOfOneCore(), 2) + " % of a core (no goal)");
+                  "< 80 MB", peak < 80.0 && playing,
+                  conditions + ", after " + fixed(share.wallSeconds(), 0) + " s of it, " +
+                      (playing ? "playing" : "NOT playing")});
     };
     return measureWindow(
-        program, seconds, 0, open, [&] { return program.menu().textDialog() != nullptr; },
-        [](bool) {}, report);
-}
-
-int usage() {
-    std::fprintf(stderr,
-                 "usage: bench_program start PROGRAM [WARM_RUNS=20]\n"
-                 "       bench_program menu PROGRAM [SECONDS=20]\n"
-                 "       bench_program game [SECONDS=20]\n"
-                 "       bench_program intro [SECONDS=5]\n");
-    return 2;
+        program, seconds, 0, [&] { program.menu().Command1(0)->click(); },
+        [&] { return program.menu().textDialog() != nullptr; }, nullptr, report);
 }
 
 // The same start as app/main.cpp, then the menu; headless unless told otherwise (the script may
@@ -239,27 +176,23 @@ int inside(int argc, char** argv, bool game, double seconds) {
     const std::string conditions = "Qt " + QGuiApplication::platformName().toStdString() +
                                    ", SDL " + (driver != nullptr ? driver : "no") +
                                    " driver, in process";
-    return game ? gameRun(program, audio, seconds, conditions)
-                : introRun(program, seconds, conditions);
+    return game ? gameRun(program, seconds, conditions) : introRun(program, seconds, conditions);
 }
 
 }  // namespace
 }  // namespace gus::bench
 
+// Run by scripts/bench-program.sh: start|menu PROGRAM RUNS|SECONDS, or game|intro SECONDS.
 int main(int argc, char** argv) {
     using namespace gus::bench;
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "start" && argc > 2) {
-        const int runs = argc > 3 ? std::stoi(argv[3]) : 20;
-        return runs < 1 ? usage() : measureStarts(argv[2], runs);
+    const bool outside = mode == "start" || mode == "menu";
+    const double n = argc > (outside ? 3 : 2) ? std::atof(argv[outside ? 3 : 2]) : 0.0;
+    if (n <= 0.0 || (!outside && mode != "game" && mode != "intro")) {
+        std::fprintf(stderr, "usage: bench_program start|menu PROGRAM N, or game|intro SECONDS\n");
+        return 2;
     }
-    if (mode == "menu" && argc > 2) {
-        const double seconds = argc > 3 ? std::stod(argv[3]) : 20.0;
-        return seconds <= 0.0 ? usage() : measureMenu(argv[2], seconds);
-    }
-    if (mode == "game" || mode == "intro") {
-        const double seconds = argc > 2 ? std::stod(argv[2]) : mode == "game" ? 20.0 : 5.0;
-        return seconds <= 0.0 ? usage() : inside(argc, argv, mode == "game", seconds);
-    }
-    return usage();
+    if (mode == "start") return measureStarts(argv[2], static_cast<int>(n));
+    if (mode == "menu") return measureMenu(argv[2], n);
+    return inside(argc, argv, mode == "game", n);
 }

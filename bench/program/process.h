@@ -1,5 +1,5 @@
-// The whole program measured: CPU time and resident memory of a process as the kernel accounts
-// them, and the measurements made from outside, on the program run as a child.
+// The whole program measured: CPU time and peak memory of a process as the kernel accounts them,
+// and the measurements made from outside, on the program run as a child.
 #pragma once
 
 #include <sys/types.h>
@@ -9,34 +9,25 @@
 
 namespace gus::bench {
 
-// User plus system time of process `pid`, in seconds; the kernel counts it in clock ticks (10 ms
-// here). This process (0) is read from getrusage, to the microsecond. Negative when unreadable.
-double cpuSecondsOf(pid_t pid);
-// Time its main thread spent runnable but waiting for a CPU: how much of a delay was other work.
-double runQueueWaitSecondsOf(pid_t pid);
-// VmHWM ("peak") or VmRSS (now), in megabytes of 10^6 bytes; 0 when it cannot be read.
+// Peak resident memory (VmHWM) in megabytes of 10^6 bytes; 0 when it cannot be read.
 double peakResidentMegabytes(pid_t pid);
-double residentMegabytes(pid_t pid);
 
-// CPU time over wall time between start() and stop(): the share of one core, in percent.
+// CPU time over wall time between start() and stop(): the share of one core, in percent. A child
+// is read from /proc/PID/stat in clock ticks (10 ms here); this process (0) to the microsecond.
 class CpuShare {
   public:
     explicit CpuShare(pid_t pid = 0) : pid_(pid) {}
-    bool start() { return take(first_); }
-    bool stop() { return take(last_); }
-    double percentOfOneCore() const;
-    double wallSeconds() const;
+    bool start() { return take(firstCpu_, firstWall_); }
+    bool stop() { return take(lastCpu_, lastWall_); }
+    double wallSeconds() const { return static_cast<double>(lastWall_ - firstWall_) / 1e9; }
+    double percentOfOneCore() const { return 100.0 * (lastCpu_ - firstCpu_) / wallSeconds(); }
 
   private:
-    struct Sample {
-        double cpu = 0.0;
-        std::int64_t wall = 0;
-    };
-    bool take(Sample& s) const;
+    bool take(double& cpu, std::int64_t& wall) const;
 
     pid_t pid_;
-    Sample first_;
-    Sample last_;
+    double firstCpu_ = 0.0, lastCpu_ = 0.0;
+    std::int64_t firstWall_ = 0, lastWall_ = 0;
 };
 
 // Starts `program` 1 + `warmRuns` times on SDL's disk driver writing into a FIFO; prints the row
