@@ -1,4 +1,5 @@
-// A loaded game window on the simulated platform, with helpers to set up a board by hand.
+// A loaded game window on the simulated platform, its first worm taken off, with helpers to set
+// up a board by hand and to read what the player heard.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,16 +12,18 @@
 
 namespace gus::testing {
 
+using Strings = std::vector<std::string>;
+using Cell = std::pair<int, int>;
 // Forced after a step's own draws: reading it back proves the step drew exactly those.
 inline constexpr double kTestigo = 0.0123;
 inline constexpr Entero kSinOrden = 66;  // 'B': a key with no command, only the handler's tail
-inline constexpr Entero kCtrl = tecla::BitCtrl;
 
-// The game as loaded; EmptyBoard below takes the first worm off.
-class GameTest : public ::testing::Test {
+class EmptyBoard : public ::testing::Test {
   protected:
-    void SetUp() override { s.p.log.clear(); }
-
+    void SetUp() override {
+        clearWorms();
+        s.p.log.clear();
+    }
     Form1& f() { return s.form; }
     ControlesForm1& k() { return s.form.controles(); }
     const std::vector<SimEvent>& events() const { return s.p.log.events(); }
@@ -47,10 +50,7 @@ class GameTest : public ::testing::Test {
         f().Jugador.X = static_cast<Entero>(x);
         f().Jugador.Y = static_cast<Entero>(y);
     }
-    void expectPlayerAt(int x, int y) {
-        EXPECT_EQ(f().Jugador.X, x);
-        EXPECT_EQ(f().Jugador.Y, y);
-    }
+    Cell player() { return {f().Jugador.X, f().Jugador.Y}; }
     void key(Entero code, Entero shift = 0) { s.key(code, shift); }
     void shift() { key(tecla::Mayusculas, tecla::BitShift); }
     void layAt(int x, int y) {
@@ -64,8 +64,7 @@ class GameTest : public ::testing::Test {
         return esVerdadero(f().Monstruos[static_cast<std::size_t>(slot)].Activo);
     }
 
-    // Events since `from` of one kind; for sounds on `what` channel ("" any), for texts of that
-    // label.
+    // Events since `from` of one kind; sounds on the `what` channel, texts of the `what` label.
     std::vector<SimEvent> since(std::size_t from, SimEvent::Kind kind,
                                 const std::string& what = "") const {
         std::vector<SimEvent> out;
@@ -76,25 +75,31 @@ class GameTest : public ::testing::Test {
         }
         return out;
     }
-    std::vector<SimEvent> sounds(const std::string& channel = "") const {
-        return since(0, SimEvent::Kind::Sound, channel);
+    std::vector<SimEvent> sounds(const std::string& channel = "", std::size_t from = 0) const {
+        return since(from, SimEvent::Kind::Sound, channel);
     }
-    std::vector<SimEvent> boxes() const { return since(0, SimEvent::Kind::Box); }
+    std::vector<SimEvent> boxes(std::size_t from = 0) const {
+        return since(from, SimEvent::Kind::Box);
+    }
     int beeps(std::size_t from = 0) const {
         return static_cast<int>(since(from, SimEvent::Kind::Beep).size());
+    }
+    int heardFile(const std::string& file, std::size_t from = 0) const {
+        int n = 0;
+        for (const SimEvent& e : sounds("", from)) n += e.file == file;
+        return n;
     }
     static std::string on(const std::string& channel, const char* file) {
         return channel + " " + file;
     }
     // "channel file" of every sound since `from`, in the order they started.
-    std::vector<std::string> heard(std::size_t from = 0) const {
-        std::vector<std::string> out;
-        for (const SimEvent& e : since(from, SimEvent::Kind::Sound))
-            out.push_back(e.channel + " " + e.file);
+    Strings heard(std::size_t from = 0) const {
+        Strings out;
+        for (const SimEvent& e : sounds("", from)) out.push_back(on(e.channel, e.file.c_str()));
         return out;
     }
-    std::vector<std::string> texts(const std::string& label, std::size_t from = 0) const {
-        std::vector<std::string> out;
+    Strings texts(const std::string& label, std::size_t from = 0) const {
+        Strings out;
         for (const SimEvent& e : since(from, SimEvent::Kind::Text, label)) out.push_back(e.text);
         return out;
     }
@@ -116,18 +121,5 @@ class GameTest : public ::testing::Test {
     std::unique_ptr<SimSession> owned = nuevaSesion(1, 1234);
     SimSession& s = *owned;
 };
-
-class EmptyBoard : public GameTest {
-  protected:
-    void SetUp() override {
-        clearWorms();
-        GameTest::SetUp();
-    }
-};
-
-// The 16 street cells around the central block, where every worm enters.
-inline bool onRing(int x, int y) {
-    return x >= 4 && x <= 8 && y >= 4 && y <= 8 && (x == 4 || x == 8 || y == 4 || y == 8);
-}
 
 }  // namespace gus::testing

@@ -18,80 +18,70 @@ class Phases : public EmptyBoard {
         s.p.random.force(draw);
         shift();
     }
-    void expectBeacon(std::size_t from, int balance, int volume) {
-        const auto beacon = since(from, SimEvent::Kind::Sound, "WMPSalida");
-        ASSERT_EQ(beacon.size(), 1u);
-        EXPECT_EQ(std::tie(beacon[0].file, beacon[0].balance, beacon[0].volume),
-                  std::make_tuple(std::string(Sonido::Salida), balance, volume));
+    // The one beacon call heard within the next 1.5 s, from where the player stands.
+    std::tuple<std::string, int, int> beaconFrom(int x, int y) {
+        putPlayer(x, y);
+        const std::size_t m = mark();
+        s.wait(1500);
+        const auto beacon = sounds("WMPSalida", m);
+        EXPECT_EQ(beacon.size(), 1u);
+        return beacon.empty()
+                   ? std::make_tuple(std::string(), 0, 0)
+                   : std::make_tuple(beacon[0].file, beacon[0].balance, beacon[0].volume);
     }
+    using Beacon = std::tuple<std::string, int, int>;
 };
 
 TEST_F(Phases, ClearingAPhaseOpensTheExitWhoseBeaconCallsFromThereEveryOneAndAHalfSeconds) {
     f().Fase = 3;
     clearPhase(0.5);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "¡Fase 3 superada!");
-    EXPECT_EQ(boxes()[0].text, "Busca la salida para pasar a la siguiente");
-    EXPECT_EQ(boxes()[0].buttons, Buttons::Ok);
-    EXPECT_EQ(std::tie(f().SalidaX, f().SalidaY), std::make_tuple(7, 13));
-    EXPECT_EQ(f().Tablero(7, 13), CeldaSalida);
-    putPlayer(7, 12);
-    std::size_t m = mark();
+    EXPECT_EQ(
+        std::make_tuple(boxes()[0].title, boxes()[0].text, boxes()[0].buttons),
+        std::make_tuple(std::string("¡Fase 3 superada!"),
+                        std::string("Busca la salida para pasar a la siguiente"), Buttons::Ok));
+    EXPECT_EQ(std::make_tuple(f().SalidaX, f().SalidaY, f().Tablero(7, 13)),
+              std::make_tuple(7, 13, CeldaSalida));
     s.wait(1499);
     EXPECT_TRUE(sounds("WMPSalida").empty());
     s.wait(1);
-    expectBeacon(m, 0, -300);
+    EXPECT_EQ(beaconFrom(7, 12), Beacon(Sonido::Salida, 0, -300));
     clearPhase(0.25);  // east: (13, 7)
-    putPlayer(0, 0);
-    m = mark();
-    s.wait(1500);
-    expectBeacon(m, 6500, -4429);
-    putPlayer(7, 12);
-    m = mark();
-    s.wait(1500);
-    expectBeacon(m, 3000, -2343);
+    EXPECT_EQ(beaconFrom(0, 0), Beacon(Sonido::Salida, 6500, -4429));
+    EXPECT_EQ(beaconFrom(7, 12), Beacon(Sonido::Salida, 3000, -2343));
 }
 
 TEST_F(Phases, EachExitLeadsToTheOppositeEdgeWithTheDoorHeardFromThatSide) {
-    struct Case {
-        double draw;
-        int approachX, approachY;
-        Entero arrow;
-        int arriveX, arriveY, balance, volume;
-    };
     // clang-format off
-    const Case cases[] = {{0.0, 7, 0, tecla::Arriba, 7, 12, 0, 0}, {0.25, 12, 7, tecla::Derecha, 0, 7, -3000, -500},
-                          {0.5, 7, 12, tecla::Abajo, 7, 0, 0, -1000}, {0.75, 0, 7, tecla::Izquierda, 12, 7, 3000, -500}};
+    const std::tuple<double, Cell, Entero, Cell, int, int> cases[] = {  // draw, from, key, to, door
+        {0.0, {7, 0}, tecla::Arriba, {7, 12}, 0, 0}, {0.25, {12, 7}, tecla::Derecha, {0, 7}, -3000, -500},
+        {0.5, {7, 12}, tecla::Abajo, {7, 0}, 0, -1000}, {0.75, {0, 7}, tecla::Izquierda, {12, 7}, 3000, -500}};
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.draw);
+    for (const auto& [draw, from, arrow, to, balance, volume] : cases) {
         const Entero fase = f().Fase;
-        clearPhase(c.draw);
-        putPlayer(c.approachX, c.approachY);
+        clearPhase(draw);
+        putPlayer(from.first, from.second);
         const std::size_t m = mark();
-        key(c.arrow);
-        expectPlayerAt(c.arriveX, c.arriveY);
-        EXPECT_EQ(f().Fase, fase + 1);
-        const auto box = since(m, SimEvent::Kind::Box);
-        ASSERT_EQ(box.size(), 1u);
-        EXPECT_EQ(box[0].text, "Pulsa  para empezar");
-        EXPECT_EQ(box[0].title, "Fase " + std::to_string(fase + 1));
-        const auto door = since(m, SimEvent::Kind::Sound);
-        ASSERT_EQ(door.size(), 1u);
-        EXPECT_EQ(std::tie(door[0].channel, door[0].file, door[0].balance, door[0].volume),
-                  std::make_tuple(std::string("WMPAux"), std::string(Sonido::Puerta), c.balance,
-                                  c.volume));
-        EXPECT_TRUE(since(m, SimEvent::Kind::Text).empty());  // not even Label1
-        EXPECT_FALSE(k().TMRSalida.enabled());
-        // The next phase lets as many worms in as its number.
-        EXPECT_EQ(std::tie(f().MonstruosEnTablero, f().MonstruosPorEntrar),
-                  std::make_tuple(0, fase + 1));
-        EXPECT_TRUE(k().TMRColocaMon.enabled());
+        key(arrow);
+        // The next phase lets as many worms in as its number; no text, not even Label1.
+        EXPECT_EQ(std::make_tuple(player(), f().Fase, f().MonstruosEnTablero,
+                                  f().MonstruosPorEntrar, k().TMRColocaMon.enabled(),
+                                  k().TMRSalida.enabled(), since(m, SimEvent::Kind::Text).size()),
+                  std::make_tuple(to, fase + 1, 0, fase + 1, true, false, 0ul));
+        ASSERT_EQ(boxes(m).size(), 1u);
+        EXPECT_EQ(
+            std::make_tuple(boxes(m)[0].title, boxes(m)[0].text),
+            std::make_tuple("Fase " + std::to_string(fase + 1), std::string("Pulsa  para empezar")));
+        const auto heardNow = sounds("", m);
+        ASSERT_EQ(heardNow.size(), 1u);
+        const SimEvent& door = heardNow[0];
+        EXPECT_EQ(
+            std::tie(door.channel, door.file, door.balance, door.volume),
+            std::make_tuple(std::string("WMPAux"), std::string(Sonido::Puerta), balance, volume));
         // The exit is a wall again: stepping back is refused.
-        putPlayer(c.approachX, c.approachY);
-        key(c.arrow);
-        EXPECT_EQ(beeps(m), 1);
-        expectPlayerAt(c.approachX, c.approachY);
+        putPlayer(from.first, from.second);
+        key(arrow);
+        EXPECT_EQ(std::make_tuple(beeps(m), player()), std::make_tuple(1, from));
     }
 }
 
@@ -106,14 +96,11 @@ TEST_F(Phases, DeathWithLivesLeftRestartsThePhaseAndKeepsTheExit) {
     s.wait(400);
     k().TMRMuerto.setEnabled(true);  // a second death in the pause does not add up
     s.wait(400);
-    EXPECT_EQ(f().Vidas, 4);
-    EXPECT_EQ(status(), "");
-    expectPlayerAt(7, 12);
-    EXPECT_EQ(std::tie(f().MonstruosEnTablero, f().MonstruosPorEntrar), std::make_tuple(0, 3));
+    EXPECT_EQ(std::make_tuple(f().Vidas, status(), player(), f().MonstruosEnTablero,
+                              f().MonstruosPorEntrar, count(CeldaMonstruo), f().Tablero(7, 13),
+                              k().TMRSalida.enabled()),
+              std::make_tuple(4, std::string(), Cell(7, 12), 0, 3, 0, CeldaSalida, true));
     for (const RegistroMonstruo& m : f().Monstruos) EXPECT_EQ(m.Activo, FALSO);
-    EXPECT_EQ(f().Tablero(4, 4), CeldaLibre);
-    EXPECT_EQ(f().Tablero(7, 13), CeldaSalida);
-    EXPECT_TRUE(k().TMRSalida.enabled());
     EXPECT_FALSE(k().TMRMuerto.enabled() || k().TMRMonstruo[0].enabled() ||
                  k().TMRMonstruo[1].enabled());
     s.wait(3000);
@@ -129,11 +116,11 @@ TEST_F(Phases, LastLifeAsksAndYesStartsANewGameInTheSameWindow) {
     k().TMRMuerto.setEnabled(true);
     s.wait(800);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "La partida ha terminado, ¿Deseas volver a jugar? ");
-    EXPECT_EQ(boxes()[0].title, "GUSANICIDA");
-    EXPECT_EQ(boxes()[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(std::tie(f().Vidas, f().Fase, f().MonstruosEnTablero), std::make_tuple(5, 1, 1));
-    EXPECT_TRUE(f().cargada());
+    EXPECT_EQ(std::make_tuple(boxes()[0].text, boxes()[0].title, boxes()[0].buttons),
+              std::make_tuple(std::string("La partida ha terminado, ¿Deseas volver a jugar? "),
+                              std::string("GUSANICIDA"), Buttons::YesNo));
+    EXPECT_EQ(std::make_tuple(f().Vidas, f().Fase, f().MonstruosEnTablero, f().cargada()),
+              std::make_tuple(5, 1, 1, true));
 }
 
 TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryChannelSilent) {
@@ -145,13 +132,11 @@ TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryC
     }
     f().Vidas = 1;
     f().MonstruosPorEntrar = 2;
-    k().TMRColocaMon.setEnabled(true);
-    k().TMRSalida.setEnabled(true);
-    k().TMRMuerto.setEnabled(true);
+    for (Timer* t : {&k().TMRColocaMon, &k().TMRSalida, &k().TMRMuerto}) t->setEnabled(true);
     s.wait(800);
-    EXPECT_EQ(f().JuegoTerminado, VERDADERO);
-    EXPECT_FALSE(f().cargada());
-    EXPECT_EQ(since(0, SimEvent::Kind::Close).size(), 1u);
+    EXPECT_EQ(
+        std::make_tuple(f().JuegoTerminado, f().cargada(), since(0, SimEvent::Kind::Close).size()),
+        std::make_tuple(VERDADERO, false, 1ul));
     EXPECT_EQ(s.p.scheduler.nextDue(), std::nullopt);
     for (const Channel* c : channels()) EXPECT_FALSE(c->playing()) << c->name();
     const std::size_t m = mark();
@@ -164,14 +149,14 @@ TEST_F(Phases, ClearingPhase25EndsTheGameWithTheFinalDialog) {
     f().Fase = 25;
     clearPhase(0.5);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "¡Has terminado el juego!");
-    EXPECT_EQ(boxes()[0].title, "Fase superada");
+    EXPECT_EQ(
+        std::make_tuple(boxes()[0].text, boxes()[0].title),
+        std::make_tuple(std::string("¡Has terminado el juego!"), std::string("Fase superada")));
     const auto dialogs = since(0, SimEvent::Kind::Dialog);
     ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].window, "Dialog2");
-    EXPECT_EQ(since(0, SimEvent::Kind::Close).size(), 1u);
-    EXPECT_EQ(count(CeldaSalida), 0);
-    EXPECT_EQ(f().JuegoTerminado, VERDADERO);
+    EXPECT_EQ(std::make_tuple(dialogs[0].window, since(0, SimEvent::Kind::Close).size(),
+                              count(CeldaSalida), f().JuegoTerminado),
+              std::make_tuple(std::string("Dialog2"), 1ul, 0, VERDADERO));
 }
 
 TEST_F(Phases, DeathByTheFlameThatClearedThePhaseKeepsTheExitOpen) {
@@ -179,13 +164,10 @@ TEST_F(Phases, DeathByTheFlameThatClearedThePhaseKeepsTheExitOpen) {
     layAt(4, 12);  // on his own bomb: the flame reaches him before the worm
     s.p.random.force(0.0);
     shift();
-    EXPECT_EQ(boxes().size(), 1u);
-    EXPECT_TRUE(k().TMRMuerto.enabled());
+    EXPECT_EQ(std::make_tuple(boxes().size(), k().TMRMuerto.enabled()), std::make_tuple(1ul, true));
     s.wait(800);
-    EXPECT_EQ(f().Vidas, 4);
-    expectPlayerAt(7, 12);
-    EXPECT_EQ(f().Tablero(7, -1), CeldaSalida);
-    EXPECT_TRUE(k().TMRSalida.enabled());
+    EXPECT_EQ(std::make_tuple(f().Vidas, player(), f().Tablero(7, -1), k().TMRSalida.enabled()),
+              std::make_tuple(4, Cell(7, 12), CeldaSalida, true));
 }
 
 // While a box is open the game's timers stand still and resume with the time they had left.
@@ -204,12 +186,11 @@ TEST_F(Phases, NoTimerFiresWhileABoxIsOpen) {
     layAt(4, 12);
     putPlayer(0, 4);
     shift();
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(duringBox, 0u);
-    EXPECT_EQ(s.p.scheduler.now(), 500);
+    EXPECT_EQ(std::make_tuple(boxes().size(), duringBox, s.p.scheduler.now()),
+              std::make_tuple(1ul, 0ul, 500));
     const std::size_t m = mark();
     s.wait(500);  // the first bomb's first tick, 1000 ms after it was laid
-    EXPECT_EQ(heard(m), std::vector<std::string>{on("WMPBomba(0)", Sonido::Mecha)});
+    EXPECT_EQ(heard(m), Strings{on("WMPBomba(0)", Sonido::Mecha)});
 }
 
 }  // namespace

@@ -6,18 +6,20 @@ namespace gus::testing {
 namespace {
 
 using WormSound = EmptyBoard;
+using Placed = std::tuple<std::string, int, int>;  // file, balance, volume
 
 // No board position gives exactly half a unit: K x d is a whole number when d is, and d is
 // otherwise irrational. Rounding is checked on both sides of one half (424.26, 670.82, 848.53).
-TEST_F(WormSound, StepIsPlacedFromTheWormsNewCell) {
+TEST_F(WormSound, StepIsPlacedFromTheWormsNewCellAndDeathCarriesFartherWithABeep) {
     // clang-format off
-    const int cases[][7] = {  // player x, y; worm from x, y, heading (straight on); balance, volume
+    const int steps[][7] = {  // player x, y; worm from x, y, heading (straight on); balance, volume
         {1, 4, 3, 0, 2, 1500, -1500}, {5, 4, 4, 6, 1, -500, -424}, {0, 2, 2, 0, 4, 500, -671},
         {0, 0, 0, 2, 1, 0, -300}, {0, 0, 0, 10, 3, 0, -3300}, {8, 12, 8, 1, 1, 0, -3600},
         {0, 12, 11, 12, 2, 6000, -3600}, {12, 12, 1, 0, 4, -6000, -5091}, {6, 12, 5, 12, 2, 0, 0}};
+    const int deaths[][7] = {  // slot; player x, y; worm x, y; balance, volume
+        {0, 7, 12, 5, 12, -1000, -100}, {0, 12, 12, 0, 0, -6000, -849}, {2, 1, 4, 4, 0, 1500, -250}, {1, 4, 4, 4, 4, 0, 0}};
     // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c[2] << ", " << c[3] << " heading " << c[4]);
+    for (const auto& c : steps) {
         clearWorms();
         putPlayer(c[0], c[1]);
         putWorm(0, c[2], c[3], c[4]);
@@ -26,31 +28,25 @@ TEST_F(WormSound, StepIsPlacedFromTheWormsNewCell) {
         const std::size_t m = mark();
         f().MueveMonstruo(0);
         s.p.endOfEvent();
-        const auto heard = since(m, SimEvent::Kind::Sound, "WMPMonstruo(0)");
-        ASSERT_EQ(heard.size(), 1u);
-        EXPECT_EQ(std::tie(heard[0].file, heard[0].balance, heard[0].volume),
-                  std::make_tuple(std::string(Sonido::PasoGusano), c[5], c[6]));
+        const auto e = sounds("WMPMonstruo(0)", m);
+        ASSERT_EQ(e.size(), 1u);
+        EXPECT_EQ(Placed(e[0].file, e[0].balance, e[0].volume),
+                  Placed(Sonido::PasoGusano, c[5], c[6]))
+            << c[2] << ", " << c[3] << " heading " << c[4];
     }
-}
-
-TEST_F(WormSound, DeathCarriesFartherAndBeeps) {
-    // clang-format off
-    const int cases[][7] = {  // slot; player x, y; worm x, y; balance, volume
-        {0, 7, 12, 5, 12, -1000, -100}, {0, 12, 12, 0, 0, -6000, -849}, {2, 1, 4, 4, 0, 1500, -250}, {1, 4, 4, 4, 4, 0, 0}};
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c[3] << ", " << c[4]);
+    for (const auto& c : deaths) {
         clearWorms();
         putPlayer(c[1], c[2]);
         putWorm(c[0], c[3], c[4], 1);
         const std::size_t m = mark();
         f().SuenaMuerteMonstruo(static_cast<Entero>(c[0]));
         s.p.endOfEvent();
-        const auto e = since(m, SimEvent::Kind::Sound);
-        ASSERT_EQ(heard(m), std::vector<std::string>{on("WMPMonstruo(" + std::to_string(c[0]) + ")",
-                                                        Sonido::MuereGusano)});
-        EXPECT_EQ(std::tie(e[0].balance, e[0].volume), std::make_tuple(c[5], c[6]));
-        EXPECT_EQ(beeps(m), 1);
+        const auto e = sounds("", m);
+        ASSERT_EQ(e.size(), 1u);
+        EXPECT_EQ(
+            std::make_tuple(e[0].channel, Placed(e[0].file, e[0].balance, e[0].volume), beeps(m)),
+            std::make_tuple("WMPMonstruo(" + std::to_string(c[0]) + ")",
+                            Placed(Sonido::MuereGusano, c[5], c[6]), 1));
     }
 }
 
@@ -58,7 +54,6 @@ TEST_F(WormSound, DeathCarriesFartherAndBeeps) {
 // dying worm's sound stays where it died, 50 x sqrt(148) away.
 TEST_F(WormSound, FlameKillIsHeardFromTheWormsCellAndStaysThere) {
     for (const bool byShift : {false, true}) {
-        SCOPED_TRACE(byShift);
         clearWorms();
         putWorm(0, 0, 10, 1);
         putWorm(1, 12, 0, 3);  // another worm, so the phase goes on
@@ -66,36 +61,30 @@ TEST_F(WormSound, FlameKillIsHeardFromTheWormsCellAndStaysThere) {
         layAt(0, 12);
         putPlayer(12, 12);
         const std::size_t m = mark();
-        if (byShift)
-            shift();
-        else
-            s.wait(4000);  // the fuse runs out
-        const auto heard = since(m, SimEvent::Kind::Sound, "WMPMonstruo(0)");
-        ASSERT_EQ(heard.size(), 1u);
-        EXPECT_EQ(std::tie(heard[0].file, heard[0].balance, heard[0].volume),
-                  std::make_tuple(std::string(Sonido::MuereGusano), -6000, -608));
-        EXPECT_EQ(beeps(m), 1);
-        EXPECT_TRUE(k().WMPMonstruo[0].playing());
-        EXPECT_EQ(std::make_pair(k().WMPMonstruo[0].balance(), k().WMPMonstruo[0].volume()),
-                  std::make_pair(-6000, -608));
+        byShift ? shift() : s.wait(4000);  // or the fuse runs out
+        const auto e = sounds("WMPMonstruo(0)", m);
+        ASSERT_EQ(e.size(), 1u);
+        const Channel& c = k().WMPMonstruo[0];
+        EXPECT_EQ(std::make_tuple(Placed(e[0].file, e[0].balance, e[0].volume), beeps(m),
+                                  c.playing(), c.balance(), c.volume()),
+                  std::make_tuple(Placed(Sonido::MuereGusano, -6000, -608), 1, true, -6000, -608))
+            << byShift;
     }
 }
 
 TEST_F(WormSound, FreeSlotChannelsArePlacedFromNowhereAndStaySilent) {
-    putWorm(0, 4, 4, 1);
-    putWorm(1, 8, 8, 1);
-    putWorm(2, 4, 8, 1);
+    for (int i = 0; i < 3; ++i) putWorm(i, 4 + 4 * (i % 2), 4 + 4 * (i > 0), 1);
     freeWormSlot(1);
     freeWormSlot(2);
     putPlayer(12, 12);
     key(kSinOrden);
     for (int slot : {1, 2}) {
-        EXPECT_EQ(std::make_pair(k().WMPMonstruo[slot].balance(), k().WMPMonstruo[slot].volume()),
-                  std::make_pair(-6500, -5515));
-        EXPECT_FALSE(k().WMPMonstruo[slot].playing());
+        const Channel& c = k().WMPMonstruo[slot];
+        EXPECT_EQ(std::make_tuple(c.balance(), c.volume(), c.playing()),
+                  std::make_tuple(-6500, -5515, false));
     }
-    EXPECT_EQ(k().WMPMonstruo[0].balance(), -4000);
-    EXPECT_EQ(k().WMPMonstruo[0].volume(), -3394);  // 300 x sqrt(128)
+    // 300 x sqrt(128) away.
+    EXPECT_EQ(Cell(k().WMPMonstruo[0].balance(), k().WMPMonstruo[0].volume()), Cell(-4000, -3394));
     EXPECT_TRUE(sounds().empty());
 }
 
@@ -104,14 +93,14 @@ TEST_F(WormSound, PlayingStepFollowsThePlayerWithoutStartingAgain) {
     putPlayer(5, 12);
     f().MueveMonstruo(0);
     s.p.endOfEvent();
-    const Channel& canal = k().WMPMonstruo[0];
-    ASSERT_TRUE(canal.playing());
-    EXPECT_EQ(canal.balance(), -500);
+    const Channel& c = k().WMPMonstruo[0];
+    ASSERT_TRUE(c.playing());
+    EXPECT_EQ(c.balance(), -500);
     key(tecla::Derecha);
-    EXPECT_TRUE(canal.playing());
-    EXPECT_EQ(canal.balance(), -1000) << "500 more to the left";
-    EXPECT_EQ(canal.volume(), -3650);  // 300 x sqrt(148)
-    EXPECT_EQ(sounds("WMPMonstruo(0)").size(), 1u) << "not started again";
+    // 500 more to the left, 300 x sqrt(148) away, not started again.
+    EXPECT_EQ(
+        std::make_tuple(c.playing(), c.balance(), c.volume(), sounds("WMPMonstruo(0)").size()),
+        std::make_tuple(true, -1000, -3650, 1ul));
 }
 
 // Only the menu's music loops: every sound of the game plays once and ends.

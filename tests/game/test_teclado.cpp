@@ -5,54 +5,40 @@ namespace gus::testing {
 namespace {
 
 using Keys = EmptyBoard;
-using Strings = std::vector<std::string>;
-
-constexpr int kWallBalance[4] = {0, 3000, 200, -3000};  // north, east, south, west
 
 std::string at(int x, int y) {
     return std::to_string(x) + ", " + std::to_string(y);
 }
 
-// --- steps and the walls beside the player -----------------------------------------------
-
 TEST_F(Keys, EachStepSoundsTheWallsBesideTheNewCellFromTheirSide) {
-    struct Case {
-        int fromX, fromY;
-        Entero arrow;
-        bool southExitOpen;
-        int toX, toY;
-        Strings walls;
-    };
+    const int balance[4] = {0, 3000, 200, -3000}, volume[4] = {-600, -600, -300, -600};  // N E S W
     // clang-format off
-    const Case cases[] = {
-        {7, 12, tecla::Izquierda, false, 6, 12, {"Wmp1(0)", "Wmp1(2)"}},   // from the start cell
-        {8, 12, tecla::Izquierda, false, 7, 12, {"Wmp1(0)", "Wmp1(2)"}},   // onto the start cell
-        {8, 12, tecla::Izquierda, true, 7, 12, {"Wmp1(0)"}},                // exit open below
-        {5, 12, tecla::Izquierda, false, 4, 12, {"Wmp1(2)"}},               // street meets border
-        {4, 3, tecla::Abajo, false, 4, 4, {}},                              // an inner crossing
-        {0, 1, tecla::Arriba, false, 0, 0, {"Wmp1(0)", "Wmp1(3)"}},        // north-west corner
-        {11, 0, tecla::Derecha, false, 12, 0, {"Wmp1(0)", "Wmp1(1)"}},     // north-east corner
-        {0, 2, tecla::Abajo, false, 0, 3, {"Wmp1(1)", "Wmp1(3)"}}};        // along a street
+    const std::tuple<Cell, Entero, bool, Cell, std::string> cases[] = {  // from, key, exit open, to, walls
+        {{7, 12}, tecla::Izquierda, false, {6, 12}, "02"},  // from the start cell
+        {{8, 12}, tecla::Izquierda, false, {7, 12}, "02"},  // onto the start cell
+        {{8, 12}, tecla::Izquierda, true, {7, 12}, "0"},    // the exit open below
+        {{5, 12}, tecla::Izquierda, false, {4, 12}, "2"},   // a street meets the border
+        {{4, 3}, tecla::Abajo, false, {4, 4}, ""},          // an inner crossing
+        {{0, 1}, tecla::Arriba, false, {0, 0}, "03"},       // the north-west corner
+        {{11, 0}, tecla::Derecha, false, {12, 0}, "01"},    // the north-east corner
+        {{0, 2}, tecla::Abajo, false, {0, 3}, "13"}};       // along a street
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(at(c.toX, c.toY));
-        putPlayer(c.fromX, c.fromY);
+    for (const auto& [from, arrow, exitOpen, to, walls] : cases) {
+        putPlayer(from.first, from.second);
         f().Jugador.Paso = 1;
-        f().Tablero(7, 13) = c.southExitOpen ? CeldaSalida : CeldaPared;
+        f().Tablero(7, 13) = exitOpen ? CeldaSalida : CeldaPared;
         const std::size_t m = mark();
-        key(c.arrow);
-        expectPlayerAt(c.toX, c.toY);
-        EXPECT_EQ(beeps(m), 0);
-        Strings heardWalls;
-        for (const SimEvent& e : since(m, SimEvent::Kind::Sound)) {
-            heardWalls.push_back(e.channel);
-            EXPECT_EQ(e.file, Sonido::PasoA);
+        key(arrow);
+        std::string sides;
+        for (const SimEvent& e : sounds("", m)) {
             const int side = e.channel[5] - '0';
-            EXPECT_EQ(e.balance, kWallBalance[side]);
-            EXPECT_EQ(e.volume, side == 2 ? -300 : -600);
+            sides += e.channel.substr(5, 1);
+            EXPECT_EQ(std::tie(e.file, e.balance, e.volume),
+                      std::make_tuple(std::string(Sonido::PasoA), balance[side], volume[side]));
         }
-        EXPECT_EQ(heardWalls, c.walls);
-        EXPECT_EQ(f().Jugador.Paso, 2);
+        EXPECT_EQ(std::make_tuple(player(), sides, beeps(m), f().Jugador.Paso),
+                  std::make_tuple(to, walls, 0, 2))
+            << at(to.first, to.second);
     }
 }
 
@@ -62,16 +48,13 @@ TEST_F(Keys, StepIntoWallOrBorderIsRefusedWithABeepOnlyAndTheTailStillRuns) {
                             {12, 0, tecla::Derecha}, {0, 0, tecla::Arriba}, {2, 0, tecla::Abajo}};
     // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(at(c[0], c[1]));
         putPlayer(c[0], c[1]);
-        f().Jugador.Paso = 2;
+        f().Jugador.Paso = 2;  // a refused step does not sound, so Paso stays
         const std::size_t m = mark();
         key(static_cast<Entero>(c[2]));
-        expectPlayerAt(c[0], c[1]);
-        EXPECT_EQ(beeps(m), 1);
-        EXPECT_TRUE(heard(m).empty());
-        EXPECT_EQ(f().Jugador.Paso, 2) << "a refused step does not sound, so Paso stays";
-        EXPECT_EQ(texts("Label1", m), Strings{at(c[0], c[1])});
+        EXPECT_EQ(std::make_tuple(player(), beeps(m), heard(m).size(), f().Jugador.Paso,
+                                  texts("Label1", m)),
+                  std::make_tuple(Cell(c[0], c[1]), 1, 0ul, 2, Strings{at(c[0], c[1])}));
     }
 }
 
@@ -81,13 +64,11 @@ TEST_F(Keys, EveryKeyButTheRadarReplacesTheWormChannels) {
         k().WMPMonstruo[0].setBalance(1234);
         k().WMPMonstruo[0].setVolume(-1);
         key(code);
-        EXPECT_EQ(k().WMPMonstruo[0].balance(), -1500);  // 3 columns west
-        EXPECT_EQ(k().WMPMonstruo[0].volume(), -2563);   // 300 x sqrt(73)
+        // 3 columns west, 300 x sqrt(73) away.
+        EXPECT_EQ(Cell(k().WMPMonstruo[0].balance(), k().WMPMonstruo[0].volume()),
+                  Cell(-1500, -2563));
     }
-    expectPlayerAt(7, 12);
-    EXPECT_TRUE(heard().empty());
-    EXPECT_TRUE(texts("Label2").empty());
-    EXPECT_EQ(texts("Label1"), Strings(2, "7, 12"));
+    EXPECT_TRUE(heard().empty() && texts("Label2").empty());
 }
 
 TEST_F(Keys, StepSoundAlternatesOnEveryStepTakenAndSilencesTheWallsLeft) {
@@ -109,122 +90,97 @@ TEST_F(Keys, WalkingIntoTheExitStartsTheNextPhaseWithoutTheTail) {
     putWorm(0, 7, 0, 2);  // where the player comes in: not checked for this key
     k().TMRMonstruo[0].setEnabled(false);
     key(tecla::Abajo);
-    EXPECT_EQ(f().Fase, 2);
-    expectPlayerAt(7, 0);
-    EXPECT_TRUE(texts("Label1").empty());
+    EXPECT_EQ(
+        std::make_tuple(f().Fase, player(), f().Jugador.Paso, k().TMRMuerto.enabled(), beeps()),
+        std::make_tuple(2, Cell(7, 0), 1, false, 0));
     EXPECT_EQ(heard(), Strings{on("WMPAux", Sonido::Puerta)});
-    EXPECT_EQ(f().Jugador.Paso, 1);
-    EXPECT_FALSE(k().TMRMuerto.enabled());
-    EXPECT_EQ(beeps(), 0);
+    EXPECT_TRUE(texts("Label1").empty());
 }
 
 TEST_F(Keys, HeldArrowMovesOneCellPerRepeatWithoutABacklog) {
     putPlayer(0, 12);
     for (int i = 0; i < 90; ++i) {  // three seconds at 30 repeats a second
-        SCOPED_TRACE(i);
         const std::size_t m = mark();
         const Millis t = s.p.scheduler.now();
         key(tecla::Derecha);
         const int x = std::min(i + 1, 12);
-        expectPlayerAt(x, 12);
-        EXPECT_EQ(texts("Label1", m), Strings{at(x, 12)});
         // Only this key's own step: the south border, a block wall north unless on a north-south
         // street, and the east border at the corner; then only beeps.
         const std::size_t walls = i < 12 ? 1u + (x % 4 != 0) + (x == 12) : 0u;
-        EXPECT_EQ(heard(m).size(), walls);
-        EXPECT_EQ(beeps(m), i < 12 ? 0 : 1);
+        EXPECT_EQ(std::make_tuple(player(), texts("Label1", m), heard(m).size(), beeps(m)),
+                  std::make_tuple(Cell(x, 12), Strings{at(x, 12)}, walls, i < 12 ? 0 : 1))
+            << i;
         for (std::size_t e = m; e < events().size(); ++e) EXPECT_EQ(events()[e].t, t);
         s.wait(33);
     }
 }
 
-// --- the radar ----------------------------------------------------------------------------
-
 TEST_F(Keys, RadarCountsFreeCellsToTheFirstThingAheadIgnoringBombs) {
-    struct Case {
-        int x, y;
-        Entero arrow;
-        int wormX, wormY;  // -1: no worm
-        bool southExitOpen;
-        const char* answer;
-    };
     // clang-format off
-    const Case cases[] = {
-        {0, 12, tecla::Arriba, -1, -1, false, "/12"},    // wall at the far end of a street
-        {0, 12, tecla::Izquierda, -1, -1, false, "/0"},  // wall next to the player
-        {4, 4, tecla::Derecha, -1, -1, false, "/8"},     // along a whole row
-        {0, 12, tecla::Derecha, 4, 12, false, "3"},      // a worm three free cells away
-        {3, 0, tecla::Izquierda, 2, 0, false, "0"},      // a worm next to the player
-        {7, 12, tecla::Abajo, -1, -1, true, "0"},        // the exit next to the player
-        {7, 12, tecla::Abajo, -1, -1, false, "/0"},      // the border where the exit is not
-        {0, 8, tecla::Abajo, 0, 8, false, "1"},          // standing on a worm
-        {0, 12, tecla::Derecha, -1, -1, false, "/12"}};  // a bomb at (2, 12) is not seen
+    const std::tuple<Cell, Entero, Cell, bool, const char*> cases[] = {  // player, key, worm, exit open
+        {{0, 12}, tecla::Arriba, {-1, -1}, false, "/12"},    // wall at the far end of a street
+        {{0, 12}, tecla::Izquierda, {-1, -1}, false, "/0"},  // wall next to the player
+        {{4, 4}, tecla::Derecha, {-1, -1}, false, "/8"},     // along a whole row
+        {{0, 12}, tecla::Derecha, {4, 12}, false, "3"},      // a worm three free cells away
+        {{3, 0}, tecla::Izquierda, {2, 0}, false, "0"},      // a worm next to the player
+        {{7, 12}, tecla::Abajo, {-1, -1}, true, "0"},        // the exit next to the player
+        {{7, 12}, tecla::Abajo, {-1, -1}, false, "/0"},      // the border where the exit is not
+        {{0, 8}, tecla::Abajo, {0, 8}, false, "1"},          // standing on a worm
+        {{0, 12}, tecla::Derecha, {-1, -1}, false, "/12"}};  // a bomb at (2, 12) is not seen
     // clang-format on
     layAt(2, 12);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.answer);
+    for (const auto& [from, arrow, worm, exitOpen, answer] : cases) {
         clearWorms();
-        if (c.wormX >= 0) putWorm(0, c.wormX, c.wormY, 1);
-        f().Tablero(7, 13) = c.southExitOpen ? CeldaSalida : CeldaPared;
-        putPlayer(c.x, c.y);
+        if (worm.first >= 0) putWorm(0, worm.first, worm.second, 1);
+        f().Tablero(7, 13) = exitOpen ? CeldaSalida : CeldaPared;
+        putPlayer(from.first, from.second);
         k().Label2.setCaption("");
-        key(c.arrow, kCtrl);
-        EXPECT_EQ(status(), c.answer);
+        key(arrow, tecla::BitCtrl);
+        EXPECT_EQ(status(), answer);
     }
 }
 
 TEST_F(Keys, RepeatedRadarAnswerAlternatesALeadingBlankSoEachIsSpoken) {
     putWorm(0, 4, 12, 1);
     putPlayer(0, 12);
-    for (int i = 0; i < 4; ++i) key(tecla::Derecha, kCtrl);
+    for (int i = 0; i < 4; ++i) key(tecla::Derecha, tecla::BitCtrl);
     EXPECT_EQ(texts("Label2"), (Strings{"3", " 3", "3", " 3"}));
 }
 
 TEST_F(Keys, RadarOnlyAnswersAndOnlyTheCtrlBitAsksIt) {
-    // Standing on a worm: a walking key would kill the player here; the radar must not.
+    // Standing on a worm: a walking key would kill the player here; the radar must not, nor
+    // re-place the worm channels.
     putWorm(0, 0, 8, 1);
     putPlayer(0, 8);
     k().WMPMonstruo[0].setBalance(1234);
-    key(tecla::Izquierda, tecla::BitShift | kCtrl);
-    EXPECT_EQ(status(), "1");
-    expectPlayerAt(0, 8);
-    EXPECT_TRUE(texts("Label1").empty());
-    EXPECT_FALSE(k().TMRMuerto.enabled());
-    EXPECT_TRUE(k().TMRMonstruo[0].enabled());
-    EXPECT_EQ(k().WMPMonstruo[0].balance(), 1234) << "worm channels are not re-placed";
-    EXPECT_TRUE(heard().empty());
-    EXPECT_EQ(beeps(), 0);
+    key(tecla::Izquierda, tecla::BitShift | tecla::BitCtrl);
+    EXPECT_EQ(std::make_tuple(status(), player(), texts("Label1").size(), k().TMRMuerto.enabled(),
+                              k().TMRMonstruo[0].enabled(), k().WMPMonstruo[0].balance(),
+                              heard().size(), beeps()),
+              std::make_tuple(std::string("1"), Cell(0, 8), 0ul, false, true, 1234, 0ul, 0));
     clearWorms();
     putPlayer(7, 12);
     key(tecla::Izquierda, tecla::BitShift);
     key(tecla::Izquierda, tecla::BitAlt);
-    expectPlayerAt(5, 12);
+    EXPECT_EQ(player(), Cell(5, 12));
 }
 
-// --- questions and the status text -------------------------------------------------------
-
 TEST_F(Keys, QuestionsAreAnsweredInTheStatusText) {
-    struct Case {
-        Entero code, lives, onBoard, waiting;
-        int x, y;
-        const char* answer;
-    };
     // clang-format off
-    const Case cases[] = {{tecla::V, 5, 0, 0, 7, 12, "5 vidas te quedan"}, {tecla::V, 1, 0, 0, 7, 12, "1 vidas te quedan"},
-                          {tecla::A, 5, 2, 3, 7, 12, "2| 3"}, {tecla::A, 5, 0, 0, 7, 12, "0| 0"},
-                          {tecla::Z, 5, 0, 0, 7, 12, "7, 12"}, {tecla::Z, 5, 0, 0, 0, 0, "0, 0"}};
+    const std::tuple<Entero, Entero, Entero, Entero, Cell, const char*> cases[] = {  // key, lives, on board, waiting
+        {tecla::V, 5, 0, 0, {7, 12}, "5 vidas te quedan"}, {tecla::V, 1, 0, 0, {7, 12}, "1 vidas te quedan"},
+        {tecla::A, 5, 2, 3, {7, 12}, "2| 3"}, {tecla::A, 5, 0, 0, {7, 12}, "0| 0"},
+        {tecla::Z, 5, 0, 0, {7, 12}, "7, 12"}, {tecla::Z, 5, 0, 0, {0, 0}, "0, 0"}};
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.answer);
-        f().Vidas = c.lives;
-        f().MonstruosEnTablero = c.onBoard;
-        f().MonstruosPorEntrar = c.waiting;
-        putPlayer(c.x, c.y);
+    for (const auto& [code, lives, onBoard, waiting, where, answer] : cases) {
+        f().Vidas = lives;
+        f().MonstruosEnTablero = onBoard;
+        f().MonstruosPorEntrar = waiting;
+        putPlayer(where.first, where.second);
         const std::size_t m = mark();
-        key(c.code);
-        EXPECT_EQ(texts("Label2", m), Strings{c.answer});
-        EXPECT_EQ(texts("Label1", m), Strings{at(c.x, c.y)});
-        EXPECT_EQ(beeps(m), 0);
+        key(code);
+        EXPECT_EQ(std::make_tuple(texts("Label2", m), texts("Label1", m), beeps(m)),
+                  std::make_tuple(Strings{answer}, Strings{at(where.first, where.second)}, 0));
     }
 }
 
@@ -233,25 +189,21 @@ TEST_F(Keys, CapsLockClearsTheStatusTextAndIsConsumed) {
     Entero code = tecla::BloqMayus;
     f().Picture1_KeyDown(code, 0);
     s.p.endOfEvent();
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(status(), "");
-    EXPECT_EQ(texts("Label1"), Strings(2, "7, 12"));
+    EXPECT_EQ(std::make_tuple(code, status(), texts("Label1")),
+              std::make_tuple(Entero{0}, std::string(), Strings(2, "7, 12")));
 }
 
 TEST_F(Keys, AfterTheGameHasEndedOnlyCapsLockAndShiftAct) {
     key(tecla::V);
     f().JuegoTerminado = VERDADERO;
     const std::size_t m = mark();
-    key(tecla::Izquierda);
-    key(tecla::Z);
-    key(tecla::Izquierda, kCtrl);
-    expectPlayerAt(7, 12);
-    EXPECT_EQ(mark(), m);
+    for (const Entero code : {tecla::Izquierda, tecla::Z}) key(code);
+    key(tecla::Izquierda, tecla::BitCtrl);
+    EXPECT_EQ(std::make_tuple(player(), mark()), std::make_tuple(Cell(7, 12), m));
     shift();
-    EXPECT_EQ(beeps(m), 1);
     key(tecla::BloqMayus);
-    EXPECT_EQ(texts("Label2", m), Strings{""});
-    EXPECT_TRUE(texts("Label1", m).empty());
+    EXPECT_EQ(std::make_tuple(beeps(m), texts("Label2", m), texts("Label1", m).size()),
+              std::make_tuple(1, Strings{""}, 0ul));
 }
 
 TEST_F(Keys, StatusTextIsClearedByAKeyMoreThanFourSecondsOnWithinTheMinute) {
@@ -260,7 +212,6 @@ TEST_F(Keys, StatusTextIsClearedByAKeyMoreThanFourSecondsOnWithinTheMinute) {
         {58, 5000, 1}, {10, 63000, 0}, {10, 123000, 0}, {10, 4000, 0}, {10, 5000, 1}, {3, 55000, 1}, {30, 59000, 0}};
     // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "written at " << c[0] << ", wait " << c[1]);
         // Starts the clock so that it reads 12:00 and c[0] seconds now.
         const int start = static_cast<int>(
             (12 * 3600 + c[0] - s.p.scheduler.now() / 1000 % 86400 + 86400) % 86400);
@@ -269,15 +220,13 @@ TEST_F(Keys, StatusTextIsClearedByAKeyMoreThanFourSecondsOnWithinTheMinute) {
         EXPECT_EQ(f().SegundoMensaje, c[0]);
         s.wait(c[1]);
         key(kSinOrden);
-        EXPECT_EQ(status(), c[2] ? "" : "5 vidas te quedan");
+        EXPECT_EQ(status(), c[2] ? "" : "5 vidas te quedan")
+            << "written at " << c[0] << ", wait " << c[1];
     }
 }
 
-// --- walking into a worm -------------------------------------------------------------------
-
 TEST_F(Keys, WalkingIntoAWormStopsEveryWormAndStartsTheDeathOnEveryKeyThere) {
     for (const Entero lives : {Entero{5}, Entero{2}, Entero{1}}) {
-        SCOPED_TRACE(lives);
         clearWorms();
         k().TMRMuerto.setEnabled(false);
         putWorm(0, 6, 12, 4);
@@ -285,22 +234,20 @@ TEST_F(Keys, WalkingIntoAWormStopsEveryWormAndStartsTheDeathOnEveryKeyThere) {
         putPlayer(7, 12);
         f().Vidas = lives;
         key(tecla::V);
+        const std::string before = std::to_string(lives) + " vidas te quedan";
         const std::string death = "¡Has muerto! Te quedan " + std::to_string(lives - 1) + " vidas.";
         const std::size_t m = mark();
         key(tecla::Izquierda);
-        expectPlayerAt(6, 12);
-        EXPECT_FALSE(k().TMRMonstruo[0].enabled() || k().TMRMonstruo[1].enabled());
-        EXPECT_TRUE(k().TMRMuerto.enabled());
-        EXPECT_EQ(status(), std::to_string(lives) + " vidas te quedan" + death);
-        EXPECT_EQ(f().Vidas, lives);
-        EXPECT_EQ(heard(m), Strings{on("Wmp1(4)", Sonido::GusanoTeMata)})
-            << "the death, and no step sound";
-        EXPECT_EQ(texts("Label1", m), Strings{"6, 12"});
+        // The death, and no step sound.
+        EXPECT_EQ(std::make_tuple(
+                      player(), k().TMRMonstruo[0].enabled() || k().TMRMonstruo[1].enabled(),
+                      k().TMRMuerto.enabled(), status(), f().Vidas, heard(m), texts("Label1", m)),
+                  std::make_tuple(Cell(6, 12), false, true, before + death, lives,
+                                  Strings{on("Wmp1(4)", Sonido::GusanoTeMata)}, Strings{"6, 12"}));
         k().TMRMuerto.setEnabled(false);
         key(kSinOrden);  // still standing on the worm
-        EXPECT_EQ(status(), std::to_string(lives) + " vidas te quedan" + death + death);
-        EXPECT_EQ(heard(m).size(), 2u);
-        EXPECT_TRUE(k().TMRMuerto.enabled());
+        EXPECT_EQ(std::make_tuple(status(), heard(m).size(), k().TMRMuerto.enabled()),
+                  std::make_tuple(before + death + death, 2ul, true));
     }
 }
 
