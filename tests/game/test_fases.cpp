@@ -109,20 +109,6 @@ TEST_F(Phases, DeathWithLivesLeftRestartsThePhaseAndKeepsTheExit) {
     EXPECT_EQ(std::tie(f().MonstruosEnTablero, f().Vidas), std::make_tuple(3, 4));
 }
 
-TEST_F(Phases, LastLifeAsksAndYesStartsANewGameInTheSameWindow) {
-    f().Vidas = 1;
-    f().Fase = 7;
-    s.p.rawDialogs.queueAnswer(Answer::Yes);
-    k().TMRMuerto.setEnabled(true);
-    s.wait(800);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(std::make_tuple(boxes()[0].text, boxes()[0].title, boxes()[0].buttons),
-              std::make_tuple(std::string("La partida ha terminado, ¿Deseas volver a jugar? "),
-                              std::string("GUSANICIDA"), Buttons::YesNo));
-    EXPECT_EQ(std::make_tuple(f().Vidas, f().Fase, f().MonstruosEnTablero, f().cargada()),
-              std::make_tuple(5, 1, 1, true));
-}
-
 TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryChannelSilent) {
     putWorm(0, 4, 4, 1);
     layAt(12, 0);

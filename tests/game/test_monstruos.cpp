@@ -95,19 +95,6 @@ TEST(WormEntry, AtTheHardestDifficultyFifteenWormsFitAndSlotFifteenStaysFree) {
     EXPECT_EQ(f.controles().TMRMonstruo.count(), 15);
 }
 
-TEST_F(Worms, FreedSlotIsTakenFirstAndKeepsItsTimerAndChannel) {
-    for (int i = 0; i < 3; ++i) putWorm(i, 4 + 4 * (i % 2), 4 + 4 * (i > 0), 1);
-    freeWormSlot(1);
-    Channel* canal1 = &k().WMPMonstruo[1];
-    place();
-    EXPECT_TRUE(wormAlive(1) && k().TMRMonstruo[1].enabled());
-    EXPECT_EQ(&k().WMPMonstruo[1], canal1);
-    place();
-    EXPECT_TRUE(wormAlive(3) && k().TMRMonstruo[3].enabled());
-    EXPECT_EQ(std::make_tuple(k().TMRMonstruo.count(), k().WMPMonstruo.count()),
-              std::make_tuple(4, 4));
-}
-
 TEST(WormEntry, StepIntervalShortensWithThePhaseByTheDifficulty) {
     // clang-format off
     const int cases[][3] = {  // difficulty, phase, interval

@@ -88,21 +88,6 @@ TEST_F(WormSound, FreeSlotChannelsArePlacedFromNowhereAndStaySilent) {
     EXPECT_TRUE(sounds().empty());
 }
 
-TEST_F(WormSound, PlayingStepFollowsThePlayerWithoutStartingAgain) {
-    putWorm(0, 3, 0, 2);
-    putPlayer(5, 12);
-    f().MueveMonstruo(0);
-    s.p.endOfEvent();
-    const Channel& c = k().WMPMonstruo[0];
-    ASSERT_TRUE(c.playing());
-    EXPECT_EQ(c.balance(), -500);
-    key(tecla::Derecha);
-    // 500 more to the left, 300 x sqrt(148) away, not started again.
-    EXPECT_EQ(
-        std::make_tuple(c.playing(), c.balance(), c.volume(), sounds("WMPMonstruo(0)").size()),
-        std::make_tuple(true, -1000, -3650, 1ul));
-}
-
 // Only the menu's music loops: every sound of the game plays once and ends.
 TEST_F(WormSound, EverySoundOfTheGameEnds) {
     putWorm(0, 0, 8, 3);
