@@ -48,7 +48,7 @@ TEST(WavDecoder, HeaderGivesTheFormatAndLengthsOfAnySize) {
 
 // The RIFF size is ignored, as many writers get it wrong.
 TEST(WavDecoder, MonoBecomesTheSameSampleOnBothSidesAndStereoKeepsItsSides) {
-    const Pcm pcm = test::sine(1000.0, 48000, 480);
+    const Pcm pcm = test::sine(1000.0, 0.5, 48000, 480);
     const auto mono = decodeWavBytes(wavBytes({.riffBytes = 0}, pcm));
     ASSERT_NE(mono, nullptr);
     ASSERT_EQ(mono->frames(), pcm.size());
@@ -64,7 +64,8 @@ TEST(WavDecoder, MonoBecomesTheSameSampleOnBothSidesAndStereoKeepsItsSides) {
 }
 
 TEST(WavDecoder, OtherRatesAreConvertedTo48kKeepingTheEnd) {
-    const auto sound = decodeWavBytes(wavBytes({.rate = 22050}, test::sine(440, 22050, 22050)));
+    const auto sound =
+        decodeWavBytes(wavBytes({.rate = 22050}, test::sine(440, 0.5, 22050, 22050)));
     ASSERT_NE(sound, nullptr);
     EXPECT_EQ(sound->frames(), 48000u);
     float tailPeak = 0.0f;

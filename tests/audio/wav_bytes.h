@@ -39,18 +39,19 @@ std::vector<unsigned char> wavBytes(const WavLayout& l, const std::vector<Sample
     return out;
 }
 
-inline std::vector<std::int16_t> sine(double hertz, int rate, std::size_t frames) {
+inline std::vector<std::int16_t> sine(double hertz, double amplitude, int rate,
+                                      std::size_t frames) {
     std::vector<std::int16_t> pcm(frames);
     for (std::size_t i = 0; i < frames; ++i)
         pcm[i] = static_cast<std::int16_t>(
-            std::lround(0.5 * 32767.0 *
+            std::lround(amplitude * 32767.0 *
                         std::sin(2.0 * std::numbers::pi * hertz * static_cast<double>(i) / rate)));
     return pcm;
 }
 
 // Half-scale 1 kHz, mono, 48 kHz.
 inline std::vector<unsigned char> goodWav(std::size_t frames = 4800) {
-    return wavBytes(WavLayout{}, sine(1000.0, 48000, frames));
+    return wavBytes(WavLayout{}, sine(1000.0, 0.5, 48000, frames));
 }
 
 inline void writeFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
