@@ -2,14 +2,9 @@
 # GUSANICIDA - measures every sound file against the mix plan and the recorded hashes.
 #
 # Usage: tools/sounds/check.sh [--regenerate] [folder]     (default: <repo>/data)
-#
-# meter.py prints each file of sound/catalogue.tsv with its figures (format, BS.1770 loudness, true
-# peak, energy below 60 Hz, loudness lost in 300 Hz-5 kHz, the last 2 ms and 200 ms, onset, first
-# pause, loop join) and the rules between roles; it fails (status 1) when a file is off the plan
-# written in README.md or is not the one manifest.tsv records. With --regenerate, when the installed
-# sox, espeak-ng and Spanish voice are those of the manifest, every file is also made again in a
-# scratch folder and compared. Status 77: a tool of the check is missing (Debian: sox
-# python3-numpy python3-scipy).
+# Status 1 when meter.py finds a file off the plan of README.md or not the one of manifest.tsv; with
+# --regenerate, where the installed sox, espeak-ng and Spanish voice are those of the manifest, every
+# file is also made again in a scratch folder and compared. Status 77: a tool of the check is missing.
 set -euo pipefail
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 REGENERATE=0

@@ -7,7 +7,6 @@ records (with --hashes, only that is checked). Loudness is ITU-R BS.1770-4 (K-we
 blocks, gates at -70 LUFS and -10 LU); a file shorter than one block is measured over its own frames.
 """
 import hashlib
-import itertools
 import os
 import sys
 
@@ -44,7 +43,7 @@ def loudness(x, rate):
     k, q = np.tan(np.pi * 1681.974450955533 / rate), 0.7071752369554196  # the high shelf
     vh, vb = 10 ** (3.999843853973347 / 20), 10 ** (3.999843853973347 / 40)
     a0, a = biquad_a(k, q)
-    x = lfilter(np.divide([vh + vb * k / q + k * k, 2 * (k * k - vh), vh - vb * k / q + k * k], a0), a, x, axis=0)
+    x = lfilter(np.divide([vh + vb * k / q + k * k, 2 * (k * k - vh), vh - vb * k / q + k * k], a0), a, x, 0)
     k, q = np.tan(np.pi * 38.13547087602444 / rate), 0.5003270373238773  # the RLB high-pass
     z, block = lfilter([1, -2, 1], biquad_a(k, q)[1], x, axis=0) ** 2, int(0.4 * rate)
     if len(z) < block:
@@ -88,7 +87,7 @@ def measure(path):
     lufs, steps = loudness(x, rate), np.median(np.abs(np.diff(x, axis=0)), axis=0)
     return {"pcm16_48k": data.dtype == np.int16 and rate == 48000, "ch": x.shape[1], "seconds": len(x) / rate,
             "lufs": lufs, "tp": peak_dbfs(np.vstack([x, resample_poly(x, 4, 1, axis=0)])),
-            "dc": np.abs(x.mean(axis=0)).max(), "low": 100 * power[freqs < 60].sum() / max(power.sum(), 1e-20),
+            "dc": np.abs(x.mean(axis=0)).max(), "low": 100 * power[freqs < 60].sum() / max(power.sum(), 1e-9),
             "band": lufs - loudness(np.fft.irfft(spectrum, len(x), axis=0), rate),
             "end2": peak_dbfs(x[-int(0.002 * rate):]), "end200": peak_dbfs(x[-int(0.2 * rate):]),
             "onset": 1000 * np.argmax(np.append(np.abs(x).max(axis=1) > 10 ** (ONSET_DBFS / 20), 1)) / rate,
@@ -116,9 +115,10 @@ def number(cell):
 
 def file_faults(m, role, p):
     effect = role not in ("speech", "music")  # answers a key or an event: mono, and at once
+    channels = 1 if effect else 2
     over = lambda limit, value: limit is not None and value > limit
     return [what for fault, what in [
-        (not m["pcm16_48k"] or m["ch"] > (1 if effect else 2), "not 16-bit PCM at 48 kHz, %d channels" % m["ch"]),
+        (not m["pcm16_48k"] or m["ch"] > channels, "not 16-bit PCM at 48 kHz: %d channels" % m["ch"]),
         (m["dc"] > MAX_DC, "a DC offset of %.4f" % m["dc"]),
         (abs(m["lufs"] - p["lufs"]) > p["tol"], "loudness %.1f LUFS, plan %.0f" % (m["lufs"], p["lufs"])),
         (m["tp"] > p["tp"], "true peak %.2f dBTP above %.0f" % (m["tp"], p["tp"])),
@@ -126,7 +126,7 @@ def file_faults(m, role, p):
         (over(p["band"], m["band"]), "loses %.1f LU when only 300 Hz - 5 kHz is heard" % m["band"]),
         (over(p["onset"], m["onset"]), "starts after %.1f ms" % m["onset"]),
         (p["end"] == "loop" and m["seam"] > MAX_SEAM_RATIO, "the loop's join jumps %.1f steps" % m["seam"]),
-        (p["end"] != "loop" and m["end2"] > CLICK_DBFS, "ends in a click: last 2 ms at %.1f dBFS" % m["end2"]),
+        (p["end"] != "loop" and m["end2"] > CLICK_DBFS, "a click: the last 2 ms at %.1f dBFS" % m["end2"]),
         (p["end"] == "whole" and m["end200"] > CLICK_DBFS, "cut off: last 200 ms at %.1f dBFS" % m["end200"])]
         if fault]
 
@@ -144,10 +144,10 @@ def set_faults(catalogue, plan, folder):
         faults += ["%s: the first pause starts at %.2f s and lasts %.0f ms" % (s["file"], *s["m"]["pause"])
                    for s in members(who)
                    if s["m"]["pause"][0] > number(ends_by) or s["m"]["pause"][1] < number(least)]
-    a, b = min(itertools.combinations(catalogue, 2), key=lambda pair: distance(pair[0]["m"], pair[1]["m"]))
-    apart = distance(a["m"], b["m"])
-    print("closest pair: %s and %s, %.1f dB apart" % (a["file"], b["file"], apart))
-    faults += [] if apart > MIN_DISTANCE_DB else ["%s and %s sound alike" % (a["file"], b["file"])]
+    apart, a, b = min((distance(a["m"], b["m"]), a["file"], b["file"])
+                      for i, a in enumerate(catalogue) for b in catalogue[i + 1:])
+    print("closest pair: %s and %s, %.1f dB apart" % (a, b, apart))
+    faults += [] if apart > MIN_DISTANCE_DB else ["%s and %s sound alike" % (a, b)]
     size = sum(os.path.getsize(os.path.join(folder, s["file"])) for s in catalogue)
     print("total size: %.2f MB" % (size / 1e6))
     return faults + ([] if size <= MAX_SET_BYTES else ["the files take %.2f MB" % (size / 1e6)])
@@ -157,10 +157,11 @@ def main(args):
     folder, lines = args[-1], lambda name: (l.rstrip("\n").split("\t") for l in open(os.path.join(HERE, name)))
     catalogue = [{"file": r[0], "key": r[1], "role": r[2]} for r in lines("../../sound/catalogue.tsv")
                  if r[0] and not r[0].startswith("#")]
-    faults = ["%s: missing" % s["file"] for s in catalogue if not os.path.isfile(os.path.join(folder, s["file"]))]
+    path = lambda s: os.path.join(folder, s["file"])
+    faults = ["%s: missing" % s["file"] for s in catalogue if not os.path.isfile(path(s))]
     recorded = {r[1]: r[2] for r in lines("manifest.tsv") if r[0] == "sha256"}
     faults = faults or ["%s: not the file of manifest.tsv" % s["file"] for s in catalogue if recorded.get(
-        s["file"]) != hashlib.sha256(open(os.path.join(folder, s["file"]), "rb").read()).hexdigest()]
+        s["file"]) != hashlib.sha256(open(path(s), "rb").read()).hexdigest()]
     print("hashes: " + ("%d faults" % len(faults) if faults else "every file is the one in manifest.tsv"))
     if args[0] == "--hashes" or any(f.endswith("missing") for f in faults):
         return faults
@@ -170,12 +171,12 @@ def main(args):
     print("%-10s %-7s ch seconds   LUFS   dBTP     dc <60Hz%% bandLU end2ms end200 onsetms  pause@s+ms  seam"
           % ("file", "role"))
     for s in catalogue:
-        s["m"] = m = measure(os.path.join(folder, s["file"]))
+        s["m"] = m = measure(path(s))
         print("%-10s %-7s %2d %7.3f %6.1f %6.2f %6.4f %6.1f %6.1f %6.1f %6.1f %7.1f %11s %5.1f" % (
             s["file"], s["role"], m["ch"], m["seconds"], m["lufs"], m["tp"], m["dc"], m["low"], m["band"],
-            m["end2"], m["end200"], m["onset"], "%.2f+%.0f" % m["pause"] if m["pause"][1] else "-", m["seam"]))
-        role = roles.get(s["role"])
-        faults += ["%s: %s" % (s["file"], f) for f in (file_faults(m, s["role"], role) if role else ["no role"])]
+            m["end2"], m["end200"], m["onset"], m["pause"][1] and "%.2f+%.0f" % m["pause"] or "-", m["seam"]))
+        faults += ["%s: %s" % (s["file"], f) for f in
+                   (file_faults(m, s["role"], roles[s["role"]]) if s["role"] in roles else ["no plan"])]
     return faults + set_faults(catalogue, plan, folder)
 
 
