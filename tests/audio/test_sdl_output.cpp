@@ -5,11 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <thread>
 
 #include "platform/sdl/sdl_audio_output.h"
@@ -18,22 +14,19 @@
 namespace gus {
 namespace {
 
-// SDL reads these when it opens the device.
-void useDriver(const std::string& name, const std::string& diskFile = "") {
-    setenv("SDL_AUDIODRIVER", name.c_str(), 1);
+// SDL reads these when it opens the device; the disk driver runs about five times real time.
+void useDriver(const char* name, const std::string& diskFile = "") {
+    setenv("SDL_AUDIODRIVER", name, 1);
     setenv("SDL_DISKAUDIOFILE", diskFile.c_str(), 1);
-    setenv("SDL_DISKAUDIODELAY", "1", 1);  // about five times faster than real time
+    setenv("SDL_DISKAUDIODELAY", "1", 1);
 }
 
 // True once `done` holds; false if it still does not after ten seconds.
-template <class Condition>
-bool waitFor(Condition done) {
+bool waitFor(const std::function<bool()>& done) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
+    while (!done() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
+    return done();
 }
 
 bool waitForCallbacks(const SdlAudioOutput& out, std::uint64_t count) {
@@ -44,81 +37,51 @@ bool waitForCallbacks(const SdlAudioOutput& out, std::uint64_t count) {
 class SdlOutput : public ::testing::Test {
   protected:
     void SetUp() override { test::writeFile(goodPath, test::goodWav(48000)); }
+    void start(SdlAudioOutput& out, int voice, const std::string& path) {
+        out.load(voice, path);
+        out.play(voice, true);
+        out.commit();
+    }
     test::TempDir dir;
-    std::string goodPath = dir.file("good.wav");
+    std::string goodPath = dir.file("good.wav"), rawPath = dir.file("device.raw");
 };
 
-using SdlOutputFiles = SdlOutput;
-
-TEST_F(SdlOutputFiles, GoodFilePlaysAndStopsAndBrokenOnesLeaveOnlyTheirVoiceSilent) {
+// Each path is read once, failures included, even if the file changes afterwards.
+TEST_F(SdlOutput, FileIsReadOnceAndABrokenOneSilencesOnlyItsOwnVoice) {
     useDriver("dummy");
     SdlAudioOutput out;
     ASSERT_TRUE(out.opened());
-    const auto good = out.createVoice("good");
+    const auto good = out.createVoice("good"), late = out.createVoice("late");
+    const std::string latePath = dir.file("late.wav");
     out.load(good, goodPath);
-    out.play(good, true);
-    out.commit();
+    out.load(late, latePath);
+    test::writeFile(goodPath, {'g', 'o', 'n', 'e'});
+    test::writeFile(latePath, test::goodWav());
+    start(out, good, goodPath);
+    start(out, late, latePath);
+    EXPECT_FALSE(out.playing(late));
     ASSERT_TRUE(waitForCallbacks(out, 2));
     EXPECT_TRUE(out.playing(good));
     EXPECT_NE(out.firstFrameNanos(good), 0);
-    for (const test::BadFile& bad : test::writeBadWavFiles(dir)) {
-        const auto v = out.createVoice(bad.what);
-        EXPECT_NO_THROW(out.load(v, bad.path)) << bad.what;
-        out.play(v, true);
-        out.commit();
-        EXPECT_FALSE(out.playing(v)) << bad.what;
-        ASSERT_TRUE(waitForCallbacks(out, 1));
-        EXPECT_FALSE(out.playing(v)) << bad.what;
-        EXPECT_TRUE(out.playing(good)) << bad.what;
-    }
-    out.load(good, dir.file("nowhere/missing.wav"));  // a broken file over a good one silences it
-    out.play(good, true);
-    out.commit();
+    EXPECT_FALSE(out.playing(late));
+    start(out, good, dir.file("nowhere/missing.wav"));  // a broken file over a good one
     ASSERT_TRUE(waitForCallbacks(out, 2));
     EXPECT_FALSE(out.playing(good));
-    out.stop(good);
-    out.commit();
-    EXPECT_FALSE(out.playing(good));
-}
-
-// Each path is read once, failures included, even if the file changes afterwards.
-TEST_F(SdlOutputFiles, FileIsReadOnceAndAFailureIsRememberedToo) {
-    useDriver("dummy");
-    SdlAudioOutput out;
-    const auto v = out.createVoice("v"), w = out.createVoice("w");
-    out.load(v, goodPath);
-    test::writeFile(goodPath, {'g', 'o', 'n', 'e'});
-    const std::string later = dir.file("later.wav");
-    out.load(w, later);
-    test::writeFile(later, test::goodWav());
-    for (const auto& [voice, path] : {std::pair{v, goodPath}, std::pair{w, later}}) {
-        out.load(voice, path);
-        out.play(voice, true);
-    }
-    out.commit();
-    ASSERT_TRUE(waitForCallbacks(out, 2));
-    EXPECT_TRUE(out.playing(v));
-    EXPECT_FALSE(out.playing(w));
     int handedOut = 2;  // one voice is kept for the beep, the rest are the game's
     while (out.createVoice("v") != -1) ++handedOut;
     EXPECT_EQ(handedOut, Mixer::kMaxVoices - 1);
 }
 
-TEST(SdlOutputNoDevice, EveryOperationIsASilentNoOpAndAnOutputCanBeMadeOnceADeviceIsThere) {
+TEST_F(SdlOutput, WithoutADeviceEveryOperationIsASilentNoOpAndAnOutputCanBeMadeOnceOneIsThere) {
     useDriver("no-such-audio-driver");
-    test::TempDir dir;
-    test::writeFile(dir.file("good.wav"), test::goodWav());
     {
         SdlAudioOutput out;
         EXPECT_FALSE(out.opened());
         const auto v = out.createVoice("v");
-        EXPECT_NO_THROW({
-            out.setGains(v, 3000, -600);
-            out.load(v, dir.file("good.wav"));
-            out.play(v, true);
-            out.beep();
-            out.commit();
-        });
+        out.setGains(v, 3000, -600);
+        start(out, v, goodPath);
+        out.beep();
+        out.commit();
         EXPECT_FALSE(out.playing(v));
         EXPECT_EQ(out.firstFrameNanos(v), 0);
         out.stop(v);
@@ -129,93 +92,75 @@ TEST(SdlOutputNoDevice, EveryOperationIsASilentNoOpAndAnOutputCanBeMadeOnceADevi
     useDriver("dummy");
     SdlAudioOutput out;
     EXPECT_TRUE(out.opened());
-    EXPECT_EQ(out.bufferFrames(), SdlAudioOutput::kDefaultBufferFrames);
     EXPECT_TRUE(waitForCallbacks(out, 1));
 }
 
-// --- what the device gets ------------------------------------------------------------------
+constexpr std::size_t kSkip = 2400, kWindow = 4800;  // 50 ms in; 100 periods of 1 kHz
 
-class SdlOutputOnDisk : public SdlOutput {
-  protected:
-    static constexpr std::size_t kSkip = 2400, kWindow = 4800;  // 50 ms in; 100 periods of 1 kHz
+// What `act` starts, as raw float stereo frames read back from the device's file, from the first
+// frame with any sound on: at least kSkip + kWindow frames.
+std::vector<float> capture(const std::string& rawPath,
+                           const std::function<void(SdlAudioOutput&)>& act) {
+    useDriver("disk", rawPath);
+    const auto bytes = [&] {
+        return std::max<std::streamoff>(0, std::ifstream(rawPath, std::ios::ate).tellg());
+    };
+    {
+        SdlAudioOutput out(1024);
+        EXPECT_TRUE(out.opened());
+        act(out);
+        out.commit();
+        // The start is at most a write buffer and a callback beyond what the file shows now.
+        const std::streamoff wanted = bytes() + (kSkip + kWindow) * 8 + (64 << 10);
+        EXPECT_TRUE(waitFor([&] { return bytes() >= wanted; }));
+    }
+    std::vector<float> heard(bytes() / sizeof(float));
+    std::ifstream(rawPath, std::ios::binary)
+        .read(reinterpret_cast<char*>(heard.data()), static_cast<std::streamsize>(bytes()));
+    const auto first = std::find_if(heard.begin(), heard.end(), [](float x) { return x != 0.0f; });
+    heard.erase(heard.begin(), heard.begin() + (first - heard.begin()) / 2 * 2);
+    return heard;
+}
 
-    // Plays what `act` starts until enough has reached the device, then reads it back (raw float
-    // stereo frames) from the first frame with any sound.
-    std::vector<float> capture(const std::function<void(SdlAudioOutput&)>& act) {
-        useDriver("disk", rawPath);
-        {
-            SdlAudioOutput out(1024);
-            EXPECT_TRUE(out.opened());
-            act(out);
-            out.commit();
-            // The start is at most a write buffer and a callback beyond what the file shows now.
-            const std::uintmax_t wanted =
-                size() + (kSkip + kWindow) * 8 + (std::uintmax_t{64} << 10);
-            EXPECT_TRUE(waitFor([&] { return size() >= wanted; }));
-        }
-        std::ifstream in(rawPath, std::ios::binary);
-        const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                                      std::istreambuf_iterator<char>());
-        std::vector<float> heard(bytes.size() / sizeof(float));
-        std::memcpy(heard.data(), bytes.data(), heard.size() * sizeof(float));
-        const auto first =
-            std::find_if(heard.begin(), heard.end(), [](float x) { return x != 0.0f; });
-        heard.erase(heard.begin(), heard.begin() + (first - heard.begin()) / 2 * 2);
-        return heard;
-    }
-    std::uintmax_t size() const {
-        std::error_code error;
-        const std::uintmax_t n = std::filesystem::file_size(rawPath, error);
-        return error ? 0 : n;
-    }
-    // Left and right loudness of the window, in dB relative to the sine as written.
-    std::pair<double, double> sineLevels(int balance, int volume) {
-        const auto heard = capture([&](SdlAudioOutput& out) {
-            const auto v = out.createVoice("sine");
-            out.setGains(v, balance, volume);
-            out.load(v, goodPath);
-            out.play(v, true);
-        });
-        double sum[2] = {};
-        EXPECT_GE(heard.size() / 2, kSkip + kWindow);
-        for (std::size_t i = kSkip; i < std::min(heard.size() / 2, kSkip + kWindow); ++i)
-            for (int side = 0; side < 2; ++side)
-                sum[side] += double{heard[2 * i + side]} * heard[2 * i + side];
-        const auto db = [&](double s) {
-            return 20.0 * std::log10(std::sqrt(s / kWindow) / (0.5 / std::sqrt(2.0)));
-        };
-        return {db(sum[0]), db(sum[1])};
-    }
-    std::string rawPath = dir.file("device.raw");
-};
-
-TEST_F(SdlOutputOnDisk, BalanceLowersTheOtherSideThirtyDecibelsAndVolumeBothSides) {
-    // clang-format off
-    const int cases[][4] = {{3000, 0, -30, 0}, {-3000, 0, 0, -30}, {0, -600, -6, -6}};  // gains; left, right dB
-    // clang-format on
+// The gain law itself is the mixer's; here, that it reaches the device whole, each side in place.
+TEST_F(SdlOutput, OnTheDeviceBalanceLowersTheOtherSideAndVolumeBothSides) {
+    const int cases[][4] = {{3000, -600, -36, -6}, {-3000, 0, 0, -30}};  // gains; left, right dB
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c[0] << ", " << c[1]);
-        const auto [left, right] = sineLevels(c[0], c[1]);
-        EXPECT_NEAR(left, c[2], 0.5);
-        EXPECT_NEAR(right, c[3], 0.5);
+        const auto heard = capture(rawPath, [&](SdlAudioOutput& out) {
+            const auto v = out.createVoice("sine");
+            out.setGains(v, c[0], c[1]);
+            start(out, v, goodPath);
+        });
+        ASSERT_GE(heard.size() / 2, kSkip + kWindow);
+        for (int side : {0, 1}) {
+            double sum = 0.0;
+            for (std::size_t i = kSkip; i < kSkip + kWindow; ++i)
+                sum += double{heard[2 * i + side]} * heard[2 * i + side];
+            const double db = 20.0 * std::log10(std::sqrt(sum / kWindow) / (0.5 / std::sqrt(2.0)));
+            EXPECT_NEAR(db, c[2 + side], 0.5) << c[0] << ", " << c[1] << ", side " << side;
+        }
     }
 }
 
-TEST_F(SdlOutputOnDisk, BeepIsAnEightHundredEightyHertzToneOf120MillisecondsAtMinus12Dbfs) {
-    const auto heard = capture([](SdlAudioOutput& out) { out.beep(); });
+TEST_F(SdlOutput, BeepIsAnEightHundredEightyHertzToneOf120MillisecondsAtMinus12Dbfs) {
+    const auto heard = capture(rawPath, [](SdlAudioOutput& out) { out.beep(); });
     float peak = 0.0f;
+    std::vector<double> upwardCrossings;
     std::size_t last = 0;
-    int upwardCrossings = 0;
     for (std::size_t i = 0; i < heard.size() / 2; ++i) {
         ASSERT_EQ(heard[2 * i], heard[2 * i + 1]) << i;
         if (heard[2 * i] == 0.0f) continue;
         peak = std::max(peak, std::abs(heard[2 * i]));
         last = i;
-        if (i > 0 && heard[2 * i - 2] < 0.0f && heard[2 * i] >= 0.0f) ++upwardCrossings;
+        if (i > 0 && heard[2 * i - 2] < 0.0f && heard[2 * i] >= 0.0f)
+            upwardCrossings.push_back(static_cast<double>(i));
     }
     EXPECT_NEAR(20.0 * std::log10(peak), -12.0, 0.1);
     EXPECT_NEAR(static_cast<double>(last + 1), 0.120 * kMixRate, 48.0);
-    EXPECT_NEAR(upwardCrossings, 880 * 0.120, 2);
+    ASSERT_GT(upwardCrossings.size(), 100u);
+    const double periods = static_cast<double>(upwardCrossings.size() - 1);
+    EXPECT_NEAR(periods * kMixRate / (upwardCrossings.back() - upwardCrossings.front()), 880.0,
+                2.0);
     EXPECT_LT(std::abs(heard[2 * 24]), 0.26f * 0.25f);  // soft edges: half a millisecond in
     EXPECT_LT(std::abs(heard[2 * last]), 1e-3f);
 }

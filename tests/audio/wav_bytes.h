@@ -1,52 +1,79 @@
-// Builds WAV files for the tests: good ones, and every kind of broken one.
+// WAV files for the tests, written field by field with room to lie in every size.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace gus::test {
 
+// A size of -1 is the true one; any other is what the header claims.
 struct WavLayout {
-    int channels = 1;
-    int rate = 48000;
-    int bits = 16;
-    int tag = 1;  // 1 PCM, 3 IEEE float
-    // Overrides of what the header declares; -1 keeps the true value.
-    std::int64_t declaredFmtBytes = -1;
-    std::int64_t declaredDataBytes = -1;
-    std::int64_t declaredRiffBytes = -1;
+    int channels = 1, rate = 48000, bits = 16, tag = 1;  // tag 1 PCM, 3 IEEE float
+    std::int64_t dataBytes = -1, riffBytes = -1;
 };
 
-std::vector<std::int16_t> sine(double hertz, double amplitude, int rate, std::size_t frames);
-std::vector<unsigned char> wavBytes(const WavLayout& layout, const std::vector<std::int16_t>& pcm);
-std::vector<unsigned char> goodWav(std::size_t frames = 4800);
-// A mono file of 32-bit float samples, written as they are.
-std::vector<unsigned char> floatWavBytes(const std::vector<float>& samples);
-void writeFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes);
+template <class Sample>
+std::vector<unsigned char> wavBytes(const WavLayout& l, const std::vector<Sample>& samples) {
+    const std::int64_t n = static_cast<std::int64_t>(samples.size() * sizeof(Sample));
+    const std::int64_t align = l.channels * l.bits / 8;
+    // clang-format off
+    const auto size = [](std::int64_t claim, std::int64_t real) { return claim < 0 ? real : claim; };
+    const auto tag = [](const char* t) { return std::int64_t{t[0] | t[1] << 8 | t[2] << 16 | t[3] << 24}; };
+    const std::pair<std::int64_t, int> fields[] = {  // value, bytes
+        {tag("RIFF"), 4}, {size(l.riffBytes, 36 + n), 4}, {tag("WAVE"), 4}, {tag("fmt "), 4},
+        {16, 4}, {l.tag, 2}, {l.channels, 2}, {l.rate, 4}, {l.rate * align, 4},
+        {align, 2}, {l.bits, 2}, {tag("data"), 4}, {size(l.dataBytes, n), 4}};
+    // clang-format on
+    std::vector<unsigned char> out;
+    for (const auto& [value, bytes] : fields)
+        for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(value >> 8 * i));
+    const auto* data = reinterpret_cast<const unsigned char*>(samples.data());
+    out.insert(out.end(), data, data + n);
+    return out;
+}
+
+inline std::vector<std::int16_t> sine(double hertz, double amplitude, int rate,
+                                      std::size_t frames) {
+    std::vector<std::int16_t> pcm(frames);
+    for (std::size_t i = 0; i < frames; ++i)
+        pcm[i] = static_cast<std::int16_t>(
+            std::lround(amplitude * 32767.0 *
+                        std::sin(2.0 * std::numbers::pi * hertz * static_cast<double>(i) / rate)));
+    return pcm;
+}
+
+// Half-scale 1 kHz, mono, 48 kHz.
+inline std::vector<unsigned char> goodWav(std::size_t frames = 4800) {
+    return wavBytes(WavLayout{}, sine(1000.0, 0.5, 48000, frames));
+}
+
+inline void writeFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
+struct TempDir {
+    TempDir() {
+        std::string name = (std::filesystem::temp_directory_path() / "gus-audio-XXXXXX").string();
+        if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path = name;
+    }
     TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string file(const std::string& name) const { return (path / name).string(); }
+    std::filesystem::path path;
 };
-
-struct BadFile {
-    std::string what;
-    std::string path;
-};
-
-// Files that are broken whoever reads them, written into `dir`: missing, empty, cut short, not
-// WAV at all, lying sizes, absurd formats, a folder, a pipe that would block a reader.
-std::vector<BadFile> writeBadWavFiles(const TempDir& dir);
 
 }  // namespace gus::test
