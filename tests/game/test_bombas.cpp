@@ -8,28 +8,6 @@ namespace {
 
 using Bombs = EmptyBoard;
 
-TEST_F(Bombs, TicksEverySecondFromWhereThePlayerIsThenExplodesAtFullVolume) {
-    layAt(7, 12);
-    // clang-format off
-    const int steps[][5] = {  // player x, y, then the sound's balance and volume and its time
-        {8, 11, -500, -424, 1000}, {4, 8, 1500, -1500, 2000}, {4, 8, 1500, -1500, 3000}, {8, 11, -500, 0, 4000}};
-    // clang-format on
-    for (const auto& c : steps) {
-        putPlayer(c[0], c[1]);
-        const std::size_t m = mark();
-        s.wait(1000);
-        const auto heardNow = sounds("", m);
-        ASSERT_EQ(heardNow.size(), 1u);
-        const SimEvent& e = heardNow[0];
-        EXPECT_EQ(std::tie(e.channel, e.file, e.balance, e.volume, e.t),
-                  std::make_tuple(std::string("WMPBomba(0)"),
-                                  std::string(c[4] < 4000 ? Sonido::Mecha : Sonido::Explosion),
-                                  c[2], c[3], Millis{c[4]}));
-    }
-    EXPECT_EQ(std::make_tuple(f().Bombas[0].Activa, f().Bombas[0].X, k().TMRBomba[0].enabled()),
-              std::make_tuple(FALSO, -1, false));
-}
-
 TEST_F(Bombs, SixthBombBeepsAndAFreedSlotIsReusedLowestFirst) {
     // Far apart, so that no flame reaches another bomb.
     for (auto [x, y] : {Cell{0, 0}, {12, 0}, {0, 12}, {12, 12}, {6, 4}, {5, 12}}) layAt(x, y);

@@ -18,38 +18,7 @@ class Phases : public EmptyBoard {
         s.p.random.force(draw);
         shift();
     }
-    // The one beacon call heard within the next 1.5 s, from where the player stands.
-    std::tuple<std::string, int, int> beaconFrom(int x, int y) {
-        putPlayer(x, y);
-        const std::size_t m = mark();
-        s.wait(1500);
-        const auto beacon = sounds("WMPSalida", m);
-        EXPECT_EQ(beacon.size(), 1u);
-        return beacon.empty()
-                   ? std::make_tuple(std::string(), 0, 0)
-                   : std::make_tuple(beacon[0].file, beacon[0].balance, beacon[0].volume);
-    }
-    using Beacon = std::tuple<std::string, int, int>;
 };
-
-TEST_F(Phases, ClearingAPhaseOpensTheExitWhoseBeaconCallsFromThereEveryOneAndAHalfSeconds) {
-    f().Fase = 3;
-    clearPhase(0.5);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(
-        std::make_tuple(boxes()[0].title, boxes()[0].text, boxes()[0].buttons),
-        std::make_tuple(std::string("¡Fase 3 superada!"),
-                        std::string("Busca la salida para pasar a la siguiente"), Buttons::Ok));
-    EXPECT_EQ(std::make_tuple(f().SalidaX, f().SalidaY, f().Tablero(7, 13)),
-              std::make_tuple(7, 13, CeldaSalida));
-    s.wait(1499);
-    EXPECT_TRUE(sounds("WMPSalida").empty());
-    s.wait(1);
-    EXPECT_EQ(beaconFrom(7, 12), Beacon(Sonido::Salida, 0, -300));
-    clearPhase(0.25);  // east: (13, 7)
-    EXPECT_EQ(beaconFrom(0, 0), Beacon(Sonido::Salida, 6500, -4429));
-    EXPECT_EQ(beaconFrom(7, 12), Beacon(Sonido::Salida, 3000, -2343));
-}
 
 TEST_F(Phases, EachExitLeadsToTheOppositeEdgeWithTheDoorHeardFromThatSide) {
     // clang-format off
@@ -69,9 +38,9 @@ TEST_F(Phases, EachExitLeadsToTheOppositeEdgeWithTheDoorHeardFromThatSide) {
                                   k().TMRSalida.enabled(), since(m, SimEvent::Kind::Text).size()),
                   std::make_tuple(to, fase + 1, 0, fase + 1, true, false, 0ul));
         ASSERT_EQ(boxes(m).size(), 1u);
-        EXPECT_EQ(
-            std::make_tuple(boxes(m)[0].title, boxes(m)[0].text),
-            std::make_tuple("Fase " + std::to_string(fase + 1), std::string("Pulsa  para empezar")));
+        EXPECT_EQ(std::make_tuple(boxes(m)[0].title, boxes(m)[0].text),
+                  std::make_tuple("Fase " + std::to_string(fase + 1),
+                                  std::string("Pulsa  para empezar")));
         const auto heardNow = sounds("", m);
         ASSERT_EQ(heardNow.size(), 1u);
         const SimEvent& door = heardNow[0];

@@ -48,23 +48,6 @@ TEST_F(Worms, EntryDrawsColumnThenRowUntilAFreeCellOrThePlayersThenTheHeading) {
     EXPECT_EQ(k().WMPMonstruo[1].fileName(), f().RutaSonidos + Sonido::PasoGusano);
 }
 
-TEST_F(Worms, EntryTimerLetsTheWaitingInThreeSecondsApartThenSwitchesOff) {
-    f().Fase = 3;
-    f().MonstruosPorEntrar = 3;
-    k().TMRColocaMon.setEnabled(true);
-    s.wait(12000);  // one tick past the last entry
-    std::vector<Millis> entries;
-    for (const SimEvent& e : sounds("Wmp1(5)")) entries.push_back(e.t);
-    EXPECT_EQ(entries, (std::vector<Millis>{3000, 6000, 9000}));
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(wormAlive(i) && k().TMRMonstruo[i].interval() == 2930);
-    EXPECT_EQ(std::tie(f().MonstruosEnTablero, f().MonstruosPorEntrar), std::make_tuple(3, 0));
-    EXPECT_FALSE(k().TMRColocaMon.enabled());
-    k().TMRColocaMon.setEnabled(true);  // a tick with none waiting places none and switches off
-    s.wait(3000);
-    EXPECT_FALSE(k().TMRColocaMon.enabled());
-    EXPECT_EQ(f().MonstruosEnTablero, 3);
-}
-
 TEST_F(Worms, FullBoardKeepsTheWaitingWormOutUntilAKill) {
     const int ring[9][2] = {{4, 4}, {5, 4}, {6, 4}, {7, 4}, {8, 4}, {4, 5}, {8, 5}, {4, 6}, {8, 6}};
     for (int i = 0; i < 9; ++i) {
@@ -106,7 +89,7 @@ TEST(WormEntry, StepIntervalShortensWithThePhaseByTheDifficulty) {
         s->form.ColocaMonstruo();
         // The first worm's interval was fixed when it entered.
         EXPECT_EQ(std::make_tuple(s->form.controles().TMRMonstruo[1].interval(),
-                                 s->form.controles().TMRMonstruo[0].interval()),
+                                  s->form.controles().TMRMonstruo[0].interval()),
                   std::make_tuple(c[2], 3000))
             << "difficulty " << c[0] << ", phase " << c[1];
     }
@@ -233,17 +216,6 @@ TEST_F(Worms, PendingTurnHoldsEveryWormUntilAnyWormCompletesAMove) {
     step(0);  // and walks its new heading without a second crossing test
     EXPECT_EQ(worm(0), W(3, 4, 4));
     EXPECT_TRUE(drewNoMore());
-}
-
-TEST_F(Worms, NewWormFacingAWallSpendsItsFirstTickChoosing) {
-    draws({0.25, 0.0, 0.0, 0.0});  // (5, 4), heading north into the block wall; then east
-    place();
-    s.wait(3000);
-    EXPECT_EQ(worm(0), W(5, 4, 2));
-    EXPECT_TRUE(sounds("WMPMonstruo(0)").empty());
-    s.wait(3000);
-    EXPECT_EQ(worm(0), W(6, 4, 2));
-    EXPECT_EQ(sounds("WMPMonstruo(0)").size(), 1u);
 }
 
 TEST_F(Worms, FreeSlotsTickChangesNothing) {

@@ -85,18 +85,6 @@ TEST_F(Keys, StepSoundAlternatesOnEveryStepTakenAndSilencesTheWallsLeft) {
     EXPECT_EQ(heard(m), (Strings{on("Wmp1(1)", Sonido::PasoA), on("Wmp1(3)", Sonido::PasoA)}));
 }
 
-TEST_F(Keys, WalkingIntoTheExitStartsTheNextPhaseWithoutTheTail) {
-    f().Tablero(7, 13) = CeldaSalida;
-    putWorm(0, 7, 0, 2);  // where the player comes in: not checked for this key
-    k().TMRMonstruo[0].setEnabled(false);
-    key(tecla::Abajo);
-    EXPECT_EQ(
-        std::make_tuple(f().Fase, player(), f().Jugador.Paso, k().TMRMuerto.enabled(), beeps()),
-        std::make_tuple(2, Cell(7, 0), 1, false, 0));
-    EXPECT_EQ(heard(), Strings{on("WMPAux", Sonido::Puerta)});
-    EXPECT_TRUE(texts("Label1").empty());
-}
-
 TEST_F(Keys, RadarCountsFreeCellsToTheFirstThingAheadIgnoringBombsAndARepeatGetsABlank) {
     // clang-format off
     const std::tuple<Cell, Entero, Cell, bool, const char*> cases[] = {  // player, key, worm, exit open
@@ -143,25 +131,6 @@ TEST_F(Keys, RadarOnlyAnswersAndOnlyTheCtrlBitAsksIt) {
     key(tecla::Izquierda, tecla::BitShift);
     key(tecla::Izquierda, tecla::BitAlt);
     EXPECT_EQ(player(), Cell(5, 12));
-}
-
-TEST_F(Keys, QuestionsAreAnsweredInTheStatusText) {
-    // clang-format off
-    const std::tuple<Entero, Entero, Entero, Entero, Cell, const char*> cases[] = {  // key, lives, on board, waiting
-        {tecla::V, 5, 0, 0, {7, 12}, "5 vidas te quedan"}, {tecla::V, 1, 0, 0, {7, 12}, "1 vidas te quedan"},
-        {tecla::A, 5, 2, 3, {7, 12}, "2| 3"}, {tecla::A, 5, 0, 0, {7, 12}, "0| 0"},
-        {tecla::Z, 5, 0, 0, {7, 12}, "7, 12"}, {tecla::Z, 5, 0, 0, {0, 0}, "0, 0"}};
-    // clang-format on
-    for (const auto& [code, lives, onBoard, waiting, where, answer] : cases) {
-        f().Vidas = lives;
-        f().MonstruosEnTablero = onBoard;
-        f().MonstruosPorEntrar = waiting;
-        putPlayer(where.first, where.second);
-        const std::size_t m = mark();
-        key(code);
-        EXPECT_EQ(std::make_tuple(texts("Label2", m), texts("Label1", m), beeps(m)),
-                  std::make_tuple(Strings{answer}, Strings{at(where.first, where.second)}, 0));
-    }
 }
 
 TEST_F(Keys, CapsLockClearsTheStatusTextAndIsConsumed) {
