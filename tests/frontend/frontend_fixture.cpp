@@ -1,6 +1,7 @@
 // Offscreen application and scripted modal windows for the window tests.
 #include "tests/frontend/frontend_fixture.h"
 
+#include <QAccessible>
 #include <QDialog>
 
 #include "platform/qt/accessibility.h"
@@ -16,8 +17,7 @@ namespace gus::testing {
 
 QApplication& testApplication() {
     static QApplication* app = [] {
-        // Tests never open a real window: the same results on any machine.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // the same results on any machine
         static int argc = 1;
         static char name[] = "gusanicida-test";
         static char* argv[] = {name, nullptr};
@@ -29,16 +29,21 @@ QApplication& testApplication() {
     return *app;
 }
 
+QString accessibleName(QObject* object) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface != nullptr ? iface->text(QAccessible::Name) : QString();
+}
+
 SimFrontend::SimFrontend() : services(p.services()) {
     testApplication();
     p.road.setPresent([this] {
-        ++syncs_;
+        ++syncs;
         return p.scheduler.now();
     });
 }
 
 void SimFrontend::runModal(QDialog& window) {
-    shown_.push_back(window.objectName().toStdString());
+    shown.push_back(window.objectName().toStdString());
     window.show();
     if (!scripts_.empty()) {
         Script script = std::move(scripts_.front());
@@ -48,17 +53,17 @@ void SimFrontend::runModal(QDialog& window) {
     if (window.isVisible()) window.close();
 }
 
-std::vector<SimEvent> SimFrontend::sounds() const {
-    std::vector<SimEvent> out;
+std::vector<Heard> SimFrontend::heard() const {
+    std::vector<Heard> out;
     for (const SimEvent& e : p.log.events()) {
-        if (e.kind == SimEvent::Kind::Sound) out.push_back(e);
+        if (e.kind == SimEvent::Kind::Sound) out.emplace_back(e.channel, e.file, e.balance, e.volume);
     }
     return out;
 }
 
 int SimFrontend::starts(const std::string& file) const {
     int n = 0;
-    for (const SimEvent& e : sounds()) n += e.file == file ? 1 : 0;
+    for (const Heard& h : heard()) n += std::get<1>(h) == file ? 1 : 0;
     return n;
 }
 
