@@ -16,11 +16,11 @@ extern "C" const char* __lsan_default_suppressions() {
 namespace gus::testing {
 
 QApplication& testApplication() {
+    static char name[] = "gusanicida-test";
+    static char* argv[] = {name, nullptr};
+    static int argc = 1;
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");  // the same results on any machine
-        static int argc = 1;
-        static char name[] = "gusanicida-test";
-        static char* argv[] = {name, nullptr};
         auto* created = new QApplication(argc, argv);
         installSpanishTranslator(*created);
         installAccessibility();
@@ -30,33 +30,32 @@ QApplication& testApplication() {
 }
 
 QString accessibleName(QObject* object) {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
-    return iface != nullptr ? iface->text(QAccessible::Name) : QString();
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
 }
 
 SimFrontend::SimFrontend() : services(p.services()) {
     testApplication();
-    p.road.setPresent([this] {
-        ++syncs;
-        return p.scheduler.now();
-    });
+    p.road.setPresent([this] { return ++syncs, p.scheduler.now(); });
 }
 
-void SimFrontend::runModal(QDialog& window) {
-    shown.push_back(window.objectName().toStdString());
-    window.show();
-    if (!scripts_.empty()) {
-        Script script = std::move(scripts_.front());
-        scripts_.pop_front();
-        script(window);
-    }
-    if (window.isVisible()) window.close();
+FormIni::ModalRunner SimFrontend::modalRunner() {
+    return [this](QDialog& window) {
+        shown.push_back(window.objectName().toStdString());
+        window.show();
+        if (!scripts_.empty()) {
+            auto script = std::move(scripts_.front());
+            scripts_.pop_front();
+            script(window);
+        }
+        if (window.isVisible()) window.close();
+    };
 }
 
-std::vector<Heard> SimFrontend::heard() const {
-    std::vector<Heard> out;
+Heards SimFrontend::heard() const {
+    Heards out;
     for (const SimEvent& e : p.log.events()) {
-        if (e.kind == SimEvent::Kind::Sound) out.emplace_back(e.channel, e.file, e.balance, e.volume);
+        if (e.kind == SimEvent::Kind::Sound)
+            out.emplace_back(e.channel, e.file, e.balance, e.volume);
     }
     return out;
 }

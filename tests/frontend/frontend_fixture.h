@@ -19,17 +19,15 @@ namespace gus::testing {
 QApplication& testApplication();
 QString accessibleName(QObject* object);
 using Heard = std::tuple<std::string, std::string, int, int>;  // channel, file, balance, volume
+using Heards = std::vector<Heard>;
 
 class SimFrontend {
   public:
-    using Script = std::function<void(QDialog&)>;
     SimFrontend();
     // What the player does in the next modal window; with no script left it is closed at once.
-    void whenModal(Script script) { scripts_.push_back(std::move(script)); }
-    FormIni::ModalRunner modalRunner() {
-        return [this](QDialog& w) { runModal(w); };
-    }
-    std::vector<Heard> heard() const;  // the sounds started, in order
+    void whenModal(std::function<void(QDialog&)> script) { scripts_.push_back(std::move(script)); }
+    FormIni::ModalRunner modalRunner();
+    Heards heard() const;  // the sounds started, in order
     int starts(const std::string& file) const;
 
     SimPlatform p;
@@ -39,8 +37,7 @@ class SimFrontend {
     int syncs = 0;                   // inputs that brought the timers to the present
 
   private:
-    void runModal(QDialog& window);
-    std::deque<Script> scripts_;
+    std::deque<std::function<void(QDialog&)>> scripts_;
 };
 
 }  // namespace gus::testing

