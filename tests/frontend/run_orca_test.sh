@@ -6,25 +6,27 @@
 set -u
 program="${1:?usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py [ARGS...]}"
 driver="${2:?usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py [ARGS...]}"
-shift 2
 bus_launcher=/usr/libexec/at-spi-bus-launcher
 skip() { echo "SKIP: $1"; exit 77; }
 fail() { echo "FAIL: $1"; exit 1; }
-for tool in Xvfb dbus-launch openbox xdotool orca speech-dispatcher pulseaudio pactl "$bus_launcher"; do
-    command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
-done
-/usr/bin/python3 -c 'import pyatspi' >/dev/null 2>&1 || skip "python3-pyatspi is not installed"
-locale -a 2>/dev/null | grep -qi '^es_ES.utf-\?8$' || skip "the es_ES.UTF-8 locale is not generated"
-pgrep -x orca >/dev/null && skip "another Orca is running (one Orca per user)"
-[ -x "$program" ] || fail "$program is not a program"
+if [ -z "${ORCA_TEST_SESSION:-}" ]; then  # an X server and a session bus of its own, gone with it
+    for tool in xvfb-run xauth dbus-run-session openbox xdotool orca speech-dispatcher pulseaudio pactl "$bus_launcher"; do
+        command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
+    done
+    /usr/bin/python3 -c 'import pyatspi' >/dev/null 2>&1 || skip "python3-pyatspi is not installed"
+    locale -a 2>/dev/null | grep -qi '^es_ES.utf-\?8$' || skip "the es_ES.UTF-8 locale is not generated"
+    pgrep -x orca >/dev/null && skip "another Orca is running (one Orca per user)"
+    [ -x "$program" ] || fail "$program is not a program"
+    ORCA_TEST_SESSION=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
+        dbus-run-session -- "$0" "$@"
+fi
+shift 2
 
 work="$(mktemp -d)"
 groups=()
-bus_pid=""
-cleanup() {  # the X server, started first, goes last: no client is cut off from it at work
+cleanup() {
     for sig in TERM KILL; do
-        for ((i = ${#groups[@]} - 1; i >= 0; i--)); do kill -"$sig" -- "-${groups[i]}" 2>/dev/null; done
-        [ -n "$bus_pid" ] && kill -"$sig" "$bus_pid" 2>/dev/null
+        for g in "${groups[@]}"; do kill -"$sig" -- "-$g" 2>/dev/null; done
         [ "$sig" = TERM ] && sleep 0.3
     done
     [ -n "${KEEP_ORCA_LOG:-}" ] && cp "$work/orca.log" "$KEEP_ORCA_LOG" 2>/dev/null
@@ -44,15 +46,6 @@ export LANG=es_ES.UTF-8 LANGUAGE=es LC_ALL=es_ES.UTF-8 TZ=UTC HOME="$work" XDG_R
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/orca" "$XDG_CACHE_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
-
-exec 3>"$work/display"
-start Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset
-exec 3>&-
-wait_until test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-wait_until xdotool getdisplaygeometry || fail "the X server does not answer"
-eval "$(env -u DISPLAY dbus-launch --sh-syntax)"
-bus_pid="$DBUS_SESSION_BUS_PID"
 start "$bus_launcher" --launch-immediately
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null
 start openbox --sm-disable --startup "touch $work/wm-ready"  # without it no window gets the focus
