@@ -108,70 +108,47 @@ TEST(Announcer, EachAnnouncementShowsTheStatusBarsNotificationAgainNamedByTheTex
 }
 #endif
 
-// The driver over a real clock the test moves by hand: `at(t)` brings the timers to time t.
-class Driver : public ::testing::Test {
-  protected:
-    void at(Millis t) { real = t, driver.sync(); }
-    QApplication& app = testing::testApplication();  // before any Qt timer
+// The driver over a real clock the test moves by hand: a step at each real time, then what is due.
+TEST(SchedulerDriver, ArmsForTheNextTickCatchesUpInOrderAndLeavesSuspendedTimeOut) {
+    testing::testApplication();  // before any Qt timer
     Millis real = 0;
     Scheduler timers;
-    SchedulerDriver driver{timers, [this] { return real; }};
+    SchedulerDriver driver{timers, [&] { return real; }};
     int ticks = 0;
-    Timer timer{timers, 1000, [this] { ++ticks; }};
-};
-
-TEST_F(Driver, ArmsForTheNextDueTickOnlyAndCatchesUpLateTimeoutsInOrder) {
-    EXPECT_FALSE(driver.armed());
-    timer.setEnabled(true);
-    EXPECT_EQ(driver.armedInterval(), 1000);
-    at(400);
-    EXPECT_EQ(tuple(ticks, driver.armedInterval()), tuple(0, 600));
-    real = 1000;
-    driver.onTimeout();
-    EXPECT_EQ(tuple(ticks, driver.armedInterval()), tuple(1, 1000));
-    real = 4500;
-    driver.onTimeout();
-    EXPECT_EQ(tuple(ticks, driver.armedInterval()), tuple(4, 500));
-    timer.setEnabled(false);
-    EXPECT_FALSE(driver.armed());
-}
-
-TEST_F(Driver, TimeSuspendedDoesNotCountAndATimerEnabledAfterSyncCountsFromThatKey) {
-    timer.setEnabled(true);
-    at(600);
-    timers.suspend();
-    real = 10600;  // ten seconds with a message box open
-    driver.onTimeout();
-    EXPECT_EQ(tuple(driver.armed(), driver.gameNow()), tuple(false, 600));
-    timers.resume();
-    EXPECT_EQ(driver.armedInterval(), 400);
-    at(10999);
-    EXPECT_EQ(ticks, 0);
-    at(11000);
-    EXPECT_EQ(ticks, 1);
-    timer.setEnabled(false);
-    at(15000);
-    timer.setEnabled(true);
-    at(15999);
-    EXPECT_EQ(ticks, 1);
-    at(16000);
-    EXPECT_EQ(ticks, 2);
+    Timer timer{timers, 1000, [&] { ++ticks; }};
+    enum Step { Enable, Disable, Sync, Timeout, Suspend, Resume };
+    // clang-format off
+    // At a real time a step, then the ticks so far, the interval armed (-1: none), the game time.
+    const struct { Millis real; Step step; int ticks; int armed; Millis game; } steps[] = {
+        {0, Enable, 0, 1000, 0}, {400, Sync, 0, 600, 400}, {1000, Timeout, 1, 1000, 1000},
+        {4500, Timeout, 4, 500, 4500}, {4600, Sync, 4, 400, 4600}, {4600, Suspend, 4, -1, 4600},
+        {14600, Timeout, 4, -1, 4600}, {14600, Resume, 4, 400, 4600},  // a box was open ten seconds
+        {14999, Sync, 4, 1, 4999}, {15000, Sync, 5, 1000, 5000}, {15000, Disable, 5, -1, 5000},
+        {20000, Sync, 5, -1, 10000}, {20000, Enable, 5, 1000, 10000},  // counting from the key on
+        {20999, Sync, 5, 1, 10999}, {21000, Sync, 6, 1000, 11000}};
+    // clang-format on
+    for (const auto& s : steps) {
+        real = s.real;
+        if (s.step == Enable || s.step == Disable) timer.setEnabled(s.step == Enable);
+        if (s.step == Sync) driver.sync();
+        if (s.step == Timeout) driver.onTimeout();
+        if (s.step == Suspend) timers.suspend();
+        if (s.step == Resume) timers.resume();
+        const int armed = driver.armed() ? driver.armedInterval() : -1;
+        EXPECT_EQ(tuple(ticks, armed, driver.gameNow()), tuple(s.ticks, s.armed, s.game)) << s.real;
+    }
     Scheduler own;  // by default the real clock, from the driver's start
     EXPECT_LT(SchedulerDriver(own).gameNow(), 60000);
 }
 
 TEST(CommandLine, VersionAndHelpAnswerInSpanishAndAnythingElsePlays) {
-    std::ostringstream out;
-    EXPECT_EQ(answerCommandLine({"--version"}, out), 0);
-    EXPECT_EQ(out.str(), "GUSANICIDA 1.0.0\n");
-    out.str("");
-    EXPECT_EQ(answerCommandLine({"--help"}, out), 0);
-    EXPECT_NE(out.str().find("Uso: gusanicida"), std::string::npos);
-    EXPECT_NE(out.str().find("muestra la versión"), std::string::npos);
-    out.str("");
-    EXPECT_EQ(answerCommandLine({}, out), std::nullopt);
-    EXPECT_EQ(answerCommandLine({"-platform", "offscreen"}, out), std::nullopt);
-    EXPECT_TRUE(out.str().empty());
+    std::ostringstream version, help, none;
+    EXPECT_EQ(tuple(answerCommandLine({"--version"}, version), answerCommandLine({"--help"}, help),
+                    answerCommandLine({}, none), answerCommandLine({"-platform", "x"}, none)),
+              tuple(0, 0, std::nullopt, std::nullopt));
+    EXPECT_EQ(tuple(version.str(), none.str()), tuple("GUSANICIDA 1.0.0\n", ""));
+    EXPECT_NE(help.str().find("Uso: gusanicida"), std::string::npos);
+    EXPECT_NE(help.str().find("muestra la versión"), std::string::npos);
 }
 
 }  // namespace
