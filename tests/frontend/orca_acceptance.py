@@ -22,26 +22,17 @@ def check(what, ok, said):
     failures.extend([] if ok else [what])
 
 
-def spoken_after(keys, text, timeout=10):
-    """Presses the keys (none: just waits) and returns what Orca said until it fell quiet."""
+def hear(keys, text, how="alone", timeout=10, what=""):
+    """After the keys (if any), Orca says the text: alone, among others, or first."""
     since = orca.count()
     for k in keys.split():
         key(k)
     orca.wait_for(text, since, timeout)
     orca.settle()
-    return [u for _, u in orca.utterances()[since:]]
-
-
-def hear(keys, text, alone=True):
-    """After the keys, Orca says the text: as its only utterance, or among others."""
-    said = spoken_after(keys, text)
+    said = [u for _, u in orca.utterances()[since:]]
     mine = [u for u in said if same_words(u, text)]
-    check(f"{keys} -> {text!r}", said == mine[:1] if alone else bool(mine), said)
-
-
-def first_heard(what, keys, text, timeout):
-    said = spoken_after(keys, text, timeout)
-    check(f"{what} -> {text!r}", bool(said) and same_words(said[0], text), said)
+    ok = bool(mine) and {"alone": said == mine[:1], "among": True, "first": said[0] == mine[0]}[how]
+    check(f"{what or keys} -> {text!r}", ok, said)
 
 
 def play(program):
@@ -52,8 +43,8 @@ def play(program):
     hear("Down", "DIFICULTAD: NORMAL botón de pulsación")
     for caption in ("DIFICULTAD: DIFÍCIL", "DIFICULTAD: FÁCIL", "DIFICULTAD: NORMAL"):
         hear("alt+d", caption)
-    hear("alt+o", "Pulsa enter para volver al menú", alone=False)
-    hear("Return", "DIFICULTAD: NORMAL botón de pulsación", alone=False)
+    hear("alt+o", "Pulsa enter para volver al menú", "among")
+    hear("Return", "DIFICULTAD: NORMAL botón de pulsación", "among")
     key("j")
     entering = [u for _, u in orca.settle()][1:]
     foreign = [u for u in entering if not u.strip(" .") or any(w in u for w in FOREIGN)]
@@ -61,15 +52,18 @@ def play(program):
     # To (8, 8), a bomb, back to (8, 12): the worm, at (8, 6) or (8, 7), is in its flames.
     for k in "Right Up Up Up Up space Down Down Down Down".split():
         key(k)
-    first_heard("the bomb kills the worm", "", " Monstruo eliminado", 10)
-    spoken_after("Return", "GUSANICIDA marco")  # the box "¡Fase 1 superada!" closes
+    hear("", " Monstruo eliminado", "first", what="the bomb kills the worm")
+    since = orca.count()
+    key("Return")  # the box "¡Fase 1 superada!" closes
+    orca.wait_for("GUSANICIDA marco", since)
+    orca.settle()
     for keys, text in (("v", "5 vidas te quedan"), ("z", "8, 12"), ("a", "0| 0"), ("ctrl+Up", "/12")):
         hear(keys, text)
         hear(keys, text)
     time.sleep(4.5)  # the status is cleared by the next key more than 4 s after it changed
     key("space")
-    first_heard("the player's own bomb", "", "¡Has muerto! ¡Has muerto! ¡Has muerto! ", 8)
-    hear("alt+F4", "DIFICULTAD: NORMAL botón de pulsación", alone=False)
+    hear("", "¡Has muerto! ¡Has muerto! ¡Has muerto! ", "first", 8, "the player's own bomb")
+    hear("alt+F4", "DIFICULTAD: NORMAL botón de pulsación", "among")
     key("s")
     if program.wait(timeout=10) != 0:
         raise AssertionError("S on the menu did not end the program cleanly")
