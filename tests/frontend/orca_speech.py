@@ -23,7 +23,8 @@ class Orca:
         """(seconds since midnight, text) of every utterance so far; key echoes when asked."""
         with open(self.path, encoding="utf-8", errors="replace") as log:
             found = [LINE.match(line.rstrip("\n")) for line in log]
-        return [(int(m[1]) * 3600 + int(m[2]) * 60 + float(m[3]), m[4]) for m in found if m and (echo or not m[5])]
+        return [(int(m[1]) * 3600 + int(m[2]) * 60 + float(m[3]), m[4])
+                for m in found if m and (echo or not m[5])]
 
     def count(self):
         return len(self.utterances())

@@ -10,7 +10,8 @@ bus_launcher=/usr/libexec/at-spi-bus-launcher
 skip() { echo "SKIP: $1"; exit 77; }
 fail() { echo "FAIL: $1"; exit 1; }
 if [ -z "${ORCA_TEST_SESSION:-}" ]; then  # an X server and a session bus of its own, gone with it
-    for tool in xvfb-run xauth dbus-run-session openbox xdotool orca speech-dispatcher pulseaudio pactl "$bus_launcher"; do
+    for tool in xvfb-run xauth dbus-run-session openbox xdotool orca speech-dispatcher pulseaudio \
+        pactl "$bus_launcher"; do
         command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
     done
     /usr/bin/python3 -c 'import pyatspi' >/dev/null 2>&1 || skip "python3-pyatspi is not installed"
@@ -56,7 +57,8 @@ start pulseaudio --daemonize=no --system=no -n --exit-idle-time=-1 --disallow-ex
 wait_until pactl info || fail "PulseAudio did not start"
 start speech-dispatcher --run-single --timeout 0 --communication-method unix_socket \
     --socket-path "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
-wait_until test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" || fail "speech-dispatcher did not start"
+wait_until test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ||
+    fail "speech-dispatcher did not start"
 # Orca writes its debug log in blocks; each line must be there as soon as it is spoken.
 cat >"$XDG_DATA_HOME/orca/orca-customizations.py" <<'PY'
 import orca.debug as _debug
@@ -68,6 +70,7 @@ export ORCA_LOG="$work/orca.log"
 start orca --replace --debug-file="$ORCA_LOG"
 wait_until grep -q "ATSPI registry initialized" "$ORCA_LOG" || fail "Orca did not start"
 
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy NO_AT_BRIDGE=0
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb
+export SDL_AUDIODRIVER=dummy NO_AT_BRIDGE=0
 start timeout -k 3 150 /usr/bin/python3 "$driver" "$program" "$@"
 wait "${groups[-1]}"

@@ -56,8 +56,10 @@ TEST(MessageBoxes, SpanishButtonsNoIconLargeTextAndTheProgramTitleUnlessTheGameG
 
 TEST(Announcer, AnEventAnnouncesTheLatestNonEmptyTextWrittenOnce) {
     // clang-format off
-    const std::pair<std::vector<QString>, QString> cases[] = {{{"5 vidas"}, "5 vidas"},
-        {{"/3", " /3"}, " /3"}, {{" Monstruo eliminado", ""}, " Monstruo eliminado"}, {{""}, ""}, {{}, ""}};
+    const std::pair<std::vector<QString>, QString> cases[] = {
+        {{"5 vidas"}, "5 vidas"}, {{"/3", " /3"}, " /3"},
+        {{" Monstruo eliminado", ""}, " Monstruo eliminado"},  // cleared before a box opens
+        {{""}, ""}, {{}, ""}};
     // clang-format on
     for (const auto& [writes, announced] : cases) {
         Announcer announcer;

@@ -29,8 +29,8 @@ TEST(KeyCodes, QtKeysBecomeVirtualKeyCodesAndModifiersShiftCtrlAltBits) {
     // clang-format off
     const std::pair<int, int> codes[] = {{Qt::Key_Left, 37}, {Qt::Key_Up, 38}, {Qt::Key_Right, 39},
         {Qt::Key_Down, 40}, {Qt::Key_Space, 32}, {Qt::Key_Shift, 16}, {Qt::Key_CapsLock, 20},
-        {Qt::Key_Escape, 27}, {Qt::Key_A, 65}, {Qt::Key_V, 86}, {Qt::Key_Z, 90}, {Qt::Key_Return, 13},
-        {Qt::Key_Enter, 13}, {Qt::Key_B, 66}, {Qt::Key_Control, 17}, {Qt::Key_Tab, 9},
+        {Qt::Key_Escape, 27}, {Qt::Key_A, 65}, {Qt::Key_V, 86}, {Qt::Key_Z, 90}, {Qt::Key_B, 66},
+        {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Control, 17}, {Qt::Key_Tab, 9},
         {Qt::Key_F1, 112}, {Qt::Key_VolumeUp, 0}};
     // clang-format on
     for (const auto& [key, code] : codes) EXPECT_EQ(virtualKeyCode(key), code) << key;
@@ -136,13 +136,20 @@ TEST_F(Game, ClosingTheWindowAbandonsTheGameStoppingEveryTimerSoundAndKey) {
 TEST(Gallery, EachEntryPlaysOnceItsFileAtItsPlaceAnArrowReplaysItAndEnterAgain) {
     // clang-format off
     const tuple<const char*, const char*, int, int> entries[] = {
-        {"Pulsa enter para volver al menú", nullptr, 0, 0}, {"pared arriba", Sonido::PasoA, 0, -600},
-        {"Pared derecha", Sonido::PasoA, 3000, -600}, {"Pared abajo", Sonido::PasoA, 200, -300},
-        {"Pared izquierda", Sonido::PasoA, -3000, -600}, {"Gusano entrando al almacén", Sonido::EntraGusano, 0, 0},
-        {"Gusano moviéndose", Sonido::GusanoMoviendose, 0, 0}, {"Gusano matándote", Sonido::GusanoTeMata, 0, 0},
-        {"Gusano muriendo", Sonido::MuereGusano, 0, 0}, {"Temporizador de una bomba", Sonido::Mecha, 0, 0},
-        {"Bomba explotando", Sonido::Explosion, 0, 0}, {"Te alcanza la llama de una bomba", Sonido::Llama, 0, 0},
-        {"Indicador de la salida", Sonido::Salida, 0, 0}, {"Cerrar puerta", Sonido::Puerta, 0, 0}};
+        {"Pulsa enter para volver al menú", nullptr, 0, 0},
+        {"pared arriba", Sonido::PasoA, 0, -600},
+        {"Pared derecha", Sonido::PasoA, 3000, -600},
+        {"Pared abajo", Sonido::PasoA, 200, -300},
+        {"Pared izquierda", Sonido::PasoA, -3000, -600},
+        {"Gusano entrando al almacén", Sonido::EntraGusano, 0, 0},
+        {"Gusano moviéndose", Sonido::GusanoMoviendose, 0, 0},
+        {"Gusano matándote", Sonido::GusanoTeMata, 0, 0},
+        {"Gusano muriendo", Sonido::MuereGusano, 0, 0},
+        {"Temporizador de una bomba", Sonido::Mecha, 0, 0},
+        {"Bomba explotando", Sonido::Explosion, 0, 0},
+        {"Te alcanza la llama de una bomba", Sonido::Llama, 0, 0},
+        {"Indicador de la salida", Sonido::Salida, 0, 0},
+        {"Cerrar puerta", Sonido::Puerta, 0, 0}};
     // clang-format on
     SimFrontend f;
     Dialog1 gallery(f.services);
@@ -217,8 +224,9 @@ TEST(TextDialog, InstructionsAndAboutAreShownOneSentenceALineWithTheFocusOnTheTe
 
 TEST(EndDialog, PlaysOnceTheRecordingOfTheDifficultyReadWhenItOpensAndAceptarClosesIt) {
     // clang-format off
-    const std::pair<Entero, const char*> endings[] = {{0, Sonido::FinalFacil}, {1, Sonido::FinalNormal},
-        {2, Sonido::FinalDificil}, {3, nullptr}, {-1, nullptr}, {100, nullptr}};
+    const std::pair<Entero, const char*> endings[] = {{0, Sonido::FinalFacil},
+        {1, Sonido::FinalNormal}, {2, Sonido::FinalDificil}, {3, nullptr}, {-1, nullptr},
+        {100, nullptr}};
     // clang-format on
     for (const auto& [dificultad, file] : endings) {
         SimFrontend f;
