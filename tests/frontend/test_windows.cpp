@@ -118,6 +118,7 @@ TEST_F(Game, EscGivesTheFocusBackToPicture1AndNeverClosesTheGame) {
 
 TEST_F(Game, ClosingTheWindowAbandonsTheGameStoppingEveryTimerSoundAndKey) {
     press(Qt::Key_Space);  // a bomb: its timer and fuse sound are running
+    ASSERT_TRUE(f.p.scheduler.nextDue().has_value());
     window.close();
     ASSERT_NE(game.controlesSiHay(), nullptr);
     EXPECT_EQ(tuple(game.cargada(), f.p.scheduler.nextDue().has_value(), window.closedByGame(),
