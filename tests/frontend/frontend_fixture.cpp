@@ -1,7 +1,6 @@
 // Offscreen application and scripted modal windows for the window tests.
 #include "tests/frontend/frontend_fixture.h"
 
-#include <QAccessible>
 #include <QDialog>
 
 #include "platform/qt/accessibility.h"
@@ -27,10 +26,6 @@ QApplication& testApplication() {
         return created;
     }();
     return *app;
-}
-
-QString accessibleName(QObject* object) {
-    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
 }
 
 SimFrontend::SimFrontend() : services(p.services()) {

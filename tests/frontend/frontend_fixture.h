@@ -17,7 +17,6 @@ namespace gus::testing {
 
 // Offscreen, Qt's texts in Spanish, the program's accessibility factory installed.
 QApplication& testApplication();
-QString accessibleName(QObject* object);
 using Heard = std::tuple<std::string, std::string, int, int>;  // channel, file, balance, volume
 using Heards = std::vector<Heard>;
 

@@ -1,7 +1,6 @@
 // The Qt side of the platform: message boxes, announcements, the timers' driver, the command line.
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,8 +8,6 @@
 #include <sstream>
 
 #include "frontend/command_line.h"
-#include "platform/qt/accessibility.h"
-#include "platform/qt/announcement_spot.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/scheduler_driver.h"
 #include "platform/timer.h"
@@ -70,45 +67,6 @@ TEST(Announcer, AnEventAnnouncesTheLatestNonEmptyTextWrittenOnce) {
                   tuple(announced, announced.isEmpty() ? 0 : 1));
     }
 }
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// What the notifications go through as it is announced: hidden, then shown with which text.
-struct VisibilityLog : QObject {
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto* text = static_cast<AnnouncementText*>(watched);
-        if (event->type() == QEvent::Hide) steps.push_back("hide");
-        if (event->type() == QEvent::Show) steps.push_back("show " + text->text());
-        return false;
-    }
-    QStringList steps;
-};
-
-// Orca speaks a notification shown again, with no role word inside a status bar and no window
-// name from a plain window; the name is the text and nothing follows it.
-TEST(Announcer, EachAnnouncementShowsTheStatusBarsNotificationAgainNamedByTheText) {
-    testing::testApplication();
-    QWidget window;
-    exposeAsPlainWindow(window);
-    window.show();
-    Announcer announcer;
-    announcer.announceIn(&window, "antes");
-    auto* spot = window.findChild<AnnouncementSpot*>();
-    ASSERT_NE(spot, nullptr);
-    VisibilityLog log;
-    for (AnnouncementText* text : spot->findChildren<AnnouncementText*>()) {
-        text->installEventFilter(&log);
-    }
-    announcer.announceIn(&window, "7, 12");
-    announcer.announceIn(&window, "7, 12");
-    // The new words go to the screen reader before the old ones are taken away.
-    EXPECT_EQ(log.steps, QStringList({"show 7, 12", "hide", "show 7, 12", "hide"}));
-    QAccessibleInterface* note = QAccessible::queryAccessibleInterface(spot->notification());
-    EXPECT_EQ(
-        tuple(note->role(), note->text(QAccessible::Name), note->text(QAccessible::Description),
-              note->parent()->role(), QAccessible::queryAccessibleInterface(&window)->role()),
-        tuple(QAccessible::Notification, "7, 12", "", QAccessible::StatusBar, QAccessible::Window));
-}
-#endif
 
 // The driver over a real clock the test moves by hand: a step at each real time, then what is due.
 TEST(SchedulerDriver, ArmsForTheNextTickCatchesUpInOrderAndLeavesSuspendedTimeOut) {

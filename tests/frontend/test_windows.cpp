@@ -15,7 +15,6 @@
 #include "frontend/key_receiver.h"
 #include "frontend/sound_gallery.h"
 #include "frontend/text_dialog.h"
-#include "platform/qt/announcement_spot.h"
 #include "tests/frontend/frontend_fixture.h"
 
 namespace gus {
@@ -64,11 +63,6 @@ TEST_F(Game, TheStatusIsAnnouncedOnceAtTheEndOfTheKeyAndKeptAfterTheLabelIsClear
     EXPECT_EQ(tuple(window.Label2()->text(), Announcer::program().lastAnnounced(),
                     Announcer::program().announcements()),
               tuple("", "5 vidas te quedan", before + 1));
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    auto* spot = window.findChild<AnnouncementSpot*>();
-    ASSERT_NE(spot, nullptr);
-    EXPECT_EQ(testing::accessibleName(spot->notification()), "5 vidas te quedan");
-#endif
     EXPECT_EQ(window.focusWidget(), window.Picture1());
 }
 
