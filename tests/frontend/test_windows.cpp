@@ -76,9 +76,9 @@ TEST_F(Game, KeysReachTheGameAfterTheTimersAndRepaintTheBoardAsTicksDo) {
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
         QCoreApplication::sendEvent(window.Picture1(), &repeat);
     }
-    EXPECT_EQ(tuple(game.Jugador.X, f.syncs, repaints()),
-              tuple(4, syncs + 6, painted + 6));  // Control is a key too
-    f.p.wait(3000);                               // a worm comes in
+    // Six keys: Z, Control and Up, three repeats.
+    EXPECT_EQ(tuple(game.Jugador.X, f.syncs, repaints()), tuple(4, syncs + 6, painted + 6));
+    f.p.wait(3000);  // a worm comes in
     EXPECT_GT(repaints(), painted + 6);
 }
 
