@@ -15,12 +15,11 @@ extern "C" const char* __lsan_default_suppressions() {
 namespace gus::testing {
 
 QApplication& testApplication() {
+    static char name[] = "gusanicida-test";
+    static char* argv[] = {name, nullptr};
+    static int argc = 1;
     static QApplication* app = [] {
-        // Tests never open a real window: the same results on any machine.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "gusanicida-test";
-        static char* argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // the same results on any machine
         auto* created = new QApplication(argc, argv);
         installSpanishTranslator(*created);
         installAccessibility();
@@ -31,34 +30,34 @@ QApplication& testApplication() {
 
 SimFrontend::SimFrontend() : services(p.services()) {
     testApplication();
-    p.road.setPresent([this] {
-        ++syncs_;
-        return p.scheduler.now();
-    });
+    p.road.setPresent([this] { return ++syncs, p.scheduler.now(); });
 }
 
-void SimFrontend::runModal(QDialog& window) {
-    shown_.push_back(window.objectName().toStdString());
-    window.show();
-    if (!scripts_.empty()) {
-        Script script = std::move(scripts_.front());
-        scripts_.pop_front();
-        script(window);
-    }
-    if (window.isVisible()) window.close();
+FormIni::ModalRunner SimFrontend::modalRunner() {
+    return [this](QDialog& window) {
+        shown.push_back(window.objectName().toStdString());
+        window.show();
+        if (!scripts_.empty()) {
+            auto script = std::move(scripts_.front());
+            scripts_.pop_front();
+            script(window);
+        }
+        if (window.isVisible()) window.close();
+    };
 }
 
-std::vector<SimEvent> SimFrontend::sounds() const {
-    std::vector<SimEvent> out;
+Heards SimFrontend::heard() const {
+    Heards out;
     for (const SimEvent& e : p.log.events()) {
-        if (e.kind == SimEvent::Kind::Sound) out.push_back(e);
+        if (e.kind == SimEvent::Kind::Sound)
+            out.emplace_back(e.channel, e.file, e.balance, e.volume);
     }
     return out;
 }
 
 int SimFrontend::starts(const std::string& file) const {
     int n = 0;
-    for (const SimEvent& e : sounds()) n += e.file == file ? 1 : 0;
+    for (const Heard& h : heard()) n += std::get<1>(h) == file ? 1 : 0;
     return n;
 }
 

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "frontend/form_ini.h"
@@ -14,43 +15,28 @@
 
 namespace gus::testing {
 
-// The one application of a test program: offscreen, Qt's texts in Spanish, the program's
-// accessibility factory installed.
+// Offscreen, Qt's texts in Spanish, the program's accessibility factory installed.
 QApplication& testApplication();
+using Heard = std::tuple<std::string, std::string, int, int>;  // channel, file, balance, volume
+using Heards = std::vector<Heard>;
 
 class SimFrontend {
   public:
-    using Script = std::function<void(QDialog&)>;
-
     SimFrontend();
-    SimFrontend(const SimFrontend&) = delete;
-    SimFrontend& operator=(const SimFrontend&) = delete;
-
-    // What the player does in the next modal window; a window with no script left is closed
-    // with its close control as soon as it is shown.
-    void whenModal(Script script) { scripts_.push_back(std::move(script)); }
-    const std::vector<std::string>& modalWindows() const { return shown_; }
-
-    // Sounds started and handed to the mixer, in order.
-    std::vector<SimEvent> sounds() const;
+    // What the player does in the next modal window; with no script left it is closed at once.
+    void whenModal(std::function<void(QDialog&)> script) { scripts_.push_back(std::move(script)); }
+    FormIni::ModalRunner modalRunner();
+    Heards heard() const;  // the sounds started, in order
     int starts(const std::string& file) const;
-    // How many inputs brought the timers to the present.
-    int syncCount() const { return syncs_; }
-    // The menu's way of showing a window modally: the scripts above.
-    FormIni::ModalRunner modalRunner() {
-        return [this](QDialog& w) { runModal(w); };
-    }
 
     SimPlatform p;
     Services services;
     EventRoad::Listener speaking = Announcer::program().speakAtEndOfEvents(p.road);
+    std::vector<std::string> shown;  // the modal windows, by name
+    int syncs = 0;                   // inputs that brought the timers to the present
 
   private:
-    void runModal(QDialog& window);
-
-    std::deque<Script> scripts_;
-    std::vector<std::string> shown_;
-    int syncs_ = 0;
+    std::deque<std::function<void(QDialog&)>> scripts_;
 };
 
 }  // namespace gus::testing

@@ -2,93 +2,63 @@
 # Runs a driver against the real screen reader: Xvfb, openbox, the accessibility bus, PulseAudio
 # with a null sink, speech-dispatcher with espeak-ng and Orca, in es_ES.UTF-8.
 # Usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py [ARGS...]; the driver gets the program,
-# then ARGS, and finds Orca's speech log in $ORCA_LOG.
-# Exit 0 passed, 1 failed, 77 skipped (a tool of the session is not installed).
+# then ARGS, and finds Orca's speech log in $ORCA_LOG. Exit 0 passed, 1 failed, 77 skipped.
 set -u
-
 program="${1:?usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py [ARGS...]}"
 driver="${2:?usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py [ARGS...]}"
-shift 2
-python=/usr/bin/python3
 bus_launcher=/usr/libexec/at-spi-bus-launcher
-
-skip() {
-    echo "SKIP: $1"
-    exit 77
-}
-for tool in Xvfb dbus-launch openbox xdotool orca speech-dispatcher pulseaudio pactl; do
-    command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
-done
-[ -x "$bus_launcher" ] || skip "at-spi2-core is not installed"
-"$python" -c 'import pyatspi' >/dev/null 2>&1 || skip "python3-pyatspi is not installed"
-locale -a 2>/dev/null | grep -qi '^es_ES.utf-\?8$' || skip "the es_ES.UTF-8 locale is not generated"
-pgrep -x orca >/dev/null && skip "another Orca is running (one Orca per user)"
-[ -x "$program" ] || { echo "FAIL: $program is not a program"; exit 1; }
+skip() { echo "SKIP: $1"; exit 77; }
+fail() { echo "FAIL: $1"; exit 1; }
+if [ -z "${ORCA_TEST_SESSION:-}" ]; then  # an X server and a session bus of its own, gone with it
+    for tool in xvfb-run xauth dbus-run-session openbox xdotool orca speech-dispatcher pulseaudio \
+        pactl "$bus_launcher"; do
+        command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
+    done
+    /usr/bin/python3 -c 'import pyatspi' >/dev/null 2>&1 || skip "python3-pyatspi is not installed"
+    locale -a 2>/dev/null | grep -qi '^es_ES.utf-\?8$' || skip "the es_ES.UTF-8 locale is not generated"
+    pgrep -x orca >/dev/null && skip "another Orca is running (one Orca per user)"
+    [ -x "$program" ] || fail "$program is not a program"
+    ORCA_TEST_SESSION=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
+        dbus-run-session -- "$0" "$@"
+fi
+shift 2
 
 work="$(mktemp -d)"
 groups=()
-bus_pid=""
-
 cleanup() {
-    # The X server goes last, so no client is cut off from it while still at work.
-    local reversed=()
-    for g in "${groups[@]}"; do reversed=("$g" "${reversed[@]}"); done
-    for g in "${reversed[@]}"; do kill -TERM -- "-$g" 2>/dev/null; done
-    [ -n "$bus_pid" ] && kill -TERM "$bus_pid" 2>/dev/null
-    sleep 0.3
-    for g in "${reversed[@]}"; do kill -KILL -- "-$g" 2>/dev/null; done
-    [ -n "$bus_pid" ] && kill -KILL "$bus_pid" 2>/dev/null
+    for sig in TERM KILL; do
+        for g in "${groups[@]}"; do kill -"$sig" -- "-$g" 2>/dev/null; done
+        [ "$sig" = TERM ] && sleep 0.3
+    done
     [ -n "${KEEP_ORCA_LOG:-}" ] && cp "$work/orca.log" "$KEEP_ORCA_LOG" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# Every helper in a process group of its own, so it goes with all it started.
-start() {
+start() {  # each helper in a process group of its own, so it goes with all it started
     setsid "$@" &
     groups+=("$!")
 }
-
-# Waits up to ten seconds for a condition.
-wait_until() {
-    for _ in $(seq 100); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
+wait_until() {  # up to ten seconds
+    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
     return 1
 }
 
-export LANG=es_ES.UTF-8 LANGUAGE=es LC_ALL=es_ES.UTF-8 TZ=UTC
-export HOME="$work" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
-export XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
+export LANG=es_ES.UTF-8 LANGUAGE=es LC_ALL=es_ES.UTF-8 TZ=UTC HOME="$work" XDG_RUNTIME_DIR="$work/run"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/orca" "$XDG_CACHE_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
-
-exec 3>"$work/display"
-start Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset
-exec 3>&-
-wait_until test -s "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-wait_until xdotool getdisplaygeometry || { echo "FAIL: the X server does not answer"; exit 1; }
-
-eval "$(env -u DISPLAY dbus-launch --sh-syntax)"
-bus_pid="$DBUS_SESSION_BUS_PID"
 start "$bus_launcher" --launch-immediately
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null
-# Without a window manager no window gets the focus.
-start openbox --sm-disable --startup "touch $work/wm-ready"
-wait_until test -e "$work/wm-ready" || { echo "FAIL: openbox did not start"; exit 1; }
-
+start openbox --sm-disable --startup "touch $work/wm-ready"  # without it no window gets the focus
+wait_until test -e "$work/wm-ready" || fail "openbox did not start"
 # Speech needs a sound sink, or the synthesiser stalls in Orca's first utterance.
 start pulseaudio --daemonize=no --system=no -n --exit-idle-time=-1 --disallow-exit \
-    --load=module-native-protocol-unix --load="module-null-sink sink_name=nada" \
-    --load="module-always-sink"
-wait_until pactl info || { echo "FAIL: PulseAudio did not start"; exit 1; }
+    --load=module-native-protocol-unix --load="module-null-sink sink_name=nada" --load=module-always-sink
+wait_until pactl info || fail "PulseAudio did not start"
 start speech-dispatcher --run-single --timeout 0 --communication-method unix_socket \
     --socket-path "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
 wait_until test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ||
-    { echo "FAIL: speech-dispatcher did not start"; exit 1; }
-
+    fail "speech-dispatcher did not start"
 # Orca writes its debug log in blocks; each line must be there as soon as it is spoken.
 cat >"$XDG_DATA_HOME/orca/orca-customizations.py" <<'PY'
 import orca.debug as _debug
@@ -98,9 +68,9 @@ if _debug.debugFile:
 PY
 export ORCA_LOG="$work/orca.log"
 start orca --replace --debug-file="$ORCA_LOG"
-wait_until grep -q "ATSPI registry initialized" "$ORCA_LOG" || { echo "FAIL: Orca did not start"; exit 1; }
+wait_until grep -q "ATSPI registry initialized" "$ORCA_LOG" || fail "Orca did not start"
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb
 export SDL_AUDIODRIVER=dummy NO_AT_BRIDGE=0
-start timeout -k 3 150 "$python" "$driver" "$program" "$@"
+start timeout -k 3 150 /usr/bin/python3 "$driver" "$program" "$@"
 wait "${groups[-1]}"

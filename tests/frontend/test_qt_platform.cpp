@@ -1,0 +1,115 @@
+// The Qt side of the platform: message boxes, announcements, the timers' driver, the command line.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <sstream>
+
+#include "frontend/command_line.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/scheduler_driver.h"
+#include "platform/timer.h"
+#include "tests/frontend/frontend_fixture.h"
+
+namespace gus {
+namespace {
+
+using std::tuple;
+
+// Reads the next box once it is open as "title|text|icon|buttons|large", and presses `press`.
+void answerNextBox(QString& seen, QMessageBox::StandardButton press) {
+    QTimer::singleShot(0, [&seen, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QStringList buttons;
+        for (QAbstractButton* b : box->buttons()) buttons << b->text().remove('&');
+        buttons.sort();
+        const int size = box->findChild<QLabel*>("qt_msgbox_label")->font().pointSize();
+        seen = QString("%1|%2|%3|%4|%5").arg(box->windowTitle(), box->text()).arg(box->icon());
+        seen = seen.arg(buttons.join(",")).arg(size >= 14);
+        box->button(press)->click();
+    });
+}
+
+TEST(MessageBoxes, SpanishButtonsNoIconLargeTextAndTheProgramTitleUnlessTheGameGivesOne) {
+    testing::testApplication();
+    QtDialogs dialogs;
+    QString seen;
+    answerNextBox(seen, QMessageBox::No);
+    EXPECT_EQ(dialogs.messageBox("¿Otra?\r\nDe nuevo", "", Buttons::YesNo), Answer::No);
+    EXPECT_EQ(seen, "GUSANICIDA|¿Otra?\nDe nuevo|0|No,Sí|1");
+    answerNextBox(seen, QMessageBox::Yes);
+    EXPECT_EQ(dialogs.messageBox("¿Seguro?", "", Buttons::YesNo), Answer::Yes);
+    answerNextBox(seen, QMessageBox::Ok);
+    EXPECT_EQ(dialogs.messageBox("Has superado la fase", "Enhorabuena", Buttons::Ok), Answer::Ok);
+    EXPECT_EQ(seen, "Enhorabuena|Has superado la fase|0|Aceptar|1");
+    std::vector<std::string> opened;
+    dialogs.setWindowOpener([&](const std::string& w) { opened.push_back(w); });
+    dialogs.showModal("Dialog2");
+    EXPECT_EQ(opened, std::vector<std::string>{"Dialog2"});
+}
+
+TEST(Announcer, AnEventAnnouncesTheLatestNonEmptyTextWrittenOnce) {
+    // clang-format off
+    const std::pair<std::vector<QString>, QString> cases[] = {
+        {{"5 vidas"}, "5 vidas"}, {{"/3", " /3"}, " /3"},
+        {{" Monstruo eliminado", ""}, " Monstruo eliminado"},  // cleared before a box opens
+        {{""}, ""}, {{}, ""}};
+    // clang-format on
+    for (const auto& [writes, announced] : cases) {
+        Announcer announcer;
+        for (const QString& text : writes) announcer.written(text);
+        announcer.endOfEvent();
+        announcer.endOfEvent();
+        EXPECT_EQ(tuple(announcer.lastAnnounced(), announcer.announcements()),
+                  tuple(announced, announced.isEmpty() ? 0 : 1));
+    }
+}
+
+// The driver over a real clock the test moves by hand: a step at each real time, then what is due.
+TEST(SchedulerDriver, ArmsForTheNextTickCatchesUpInOrderAndLeavesSuspendedTimeOut) {
+    testing::testApplication();  // before any Qt timer
+    Millis real = 0;
+    Scheduler timers;
+    SchedulerDriver driver{timers, [&] { return real; }};
+    int ticks = 0;
+    Timer timer{timers, 1000, [&] { ++ticks; }};
+    enum Step { Enable, Disable, Sync, Timeout, Suspend, Resume };
+    // clang-format off
+    // At a real time a step, then the ticks so far, the interval armed (-1: none), the game time.
+    const struct { Millis real; Step step; int ticks; int armed; Millis game; } steps[] = {
+        {0, Enable, 0, 1000, 0}, {400, Sync, 0, 600, 400}, {1000, Timeout, 1, 1000, 1000},
+        {4500, Timeout, 4, 500, 4500}, {4600, Sync, 4, 400, 4600}, {4600, Suspend, 4, -1, 4600},
+        {14600, Timeout, 4, -1, 4600}, {14600, Resume, 4, 400, 4600},  // a box was open ten seconds
+        {14999, Sync, 4, 1, 4999}, {15000, Sync, 5, 1000, 5000}, {15000, Disable, 5, -1, 5000},
+        {20000, Sync, 5, -1, 10000}, {20000, Enable, 5, 1000, 10000},  // counting from the key on
+        {20999, Sync, 5, 1, 10999}, {21000, Sync, 6, 1000, 11000}};
+    // clang-format on
+    for (const auto& s : steps) {
+        real = s.real;
+        if (s.step == Enable || s.step == Disable) timer.setEnabled(s.step == Enable);
+        if (s.step == Sync) driver.sync();
+        if (s.step == Timeout) driver.onTimeout();
+        if (s.step == Suspend) timers.suspend();
+        if (s.step == Resume) timers.resume();
+        const int armed = driver.armed() ? driver.armedInterval() : -1;
+        EXPECT_EQ(tuple(ticks, armed, driver.gameNow()), tuple(s.ticks, s.armed, s.game)) << s.real;
+    }
+    Scheduler own;  // by default the real clock, from the driver's start
+    EXPECT_LT(SchedulerDriver(own).gameNow(), 60000);
+}
+
+TEST(CommandLine, VersionAndHelpAnswerInSpanishAndAnythingElsePlays) {
+    std::ostringstream version, help, none;
+    EXPECT_EQ(tuple(answerCommandLine({"--version"}, version), answerCommandLine({"--help"}, help),
+                    answerCommandLine({}, none), answerCommandLine({"-platform", "x"}, none)),
+              tuple(0, 0, std::nullopt, std::nullopt));
+    EXPECT_EQ(tuple(version.str(), none.str()), tuple("GUSANICIDA 1.0.0\n", ""));
+    EXPECT_NE(help.str().find("Uso: gusanicida"), std::string::npos);
+    EXPECT_NE(help.str().find("muestra la versión"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace gus
