@@ -23,62 +23,6 @@ TEST_F(Bombs, SixthBombBeepsAndAFreedSlotIsReusedLowestFirst) {
               std::make_tuple(Entero{2}, Entero{8}));
 }
 
-TEST_F(Bombs, ShiftSetsOffTheNewestFirstAndBeepsWithNone) {
-    for (auto [x, y] : {Cell{0, 12}, {4, 0}, {12, 4}}) layAt(x, y);
-    putPlayer(8, 8);
-    for (int newest = 2; newest >= -1; --newest) {
-        const std::size_t m = mark();
-        shift();
-        const Strings boom = {on("WMPBomba(" + std::to_string(newest) + ")", Sonido::Explosion)};
-        EXPECT_EQ(std::make_tuple(heard(m), beeps(m)),
-                  newest >= 0 ? std::make_tuple(boom, 0) : std::make_tuple(Strings{}, 1));
-        // The older bombs keep their fuse running.
-        if (newest > 0) {
-            EXPECT_EQ(std::tie(f().Bombas[0].Activa, f().Bombas[0].Mecha),
-                      std::make_tuple(VERDADERO, 4));
-        }
-    }
-    EXPECT_EQ(f().PilaBombas[0], -1);
-}
-
-TEST_F(Bombs, FlamesRunThreeCellsAlongOpenStreetsOnly) {
-    // clang-format off
-    const std::tuple<Cell, std::vector<Cell>, std::vector<Cell>> cases[] = {  // bomb, reached, spared
-        {{6, 12}, {{3, 12}, {9, 12}, {5, 12}}, {{2, 12}, {10, 12}}},                    // a street between walls
-        {{4, 8}, {{4, 5}, {7, 8}, {4, 11}, {1, 8}}, {{4, 4}, {8, 8}, {4, 12}, {0, 8}}},  // a crossing
-        {{0, 4}, {{0, 1}, {3, 4}, {0, 7}}, {{0, 0}, {4, 4}, {0, 8}}},                    // nothing west
-        {{11, 12}, {{12, 12}, {8, 12}}, {{7, 12}}}};                                     // stops at the edge
-    // clang-format on
-    for (const auto& [bomb, reached, spared] : cases) {
-        clearWorms();
-        int slot = 0;
-        for (const auto& list : {reached, spared})
-            for (auto [x, y] : list) putWorm(slot++, x, y, 0);
-        f().MonstruosPorEntrar = 1;  // keep the phase going
-        layAt(bomb.first, bomb.second);
-        putPlayer(12, 0);
-        shift();
-        for (int i = 0; i < slot; ++i)
-            EXPECT_EQ(wormAlive(i), i >= static_cast<int>(reached.size()))
-                << bomb.first << "," << bomb.second << " slot " << i;
-    }
-}
-
-TEST_F(Bombs, PlayerOnHisOwnBombIsReachedOncePerOpenDirection) {
-    putWorm(0, 3, 12, 0);
-    f().MonstruosPorEntrar = 1;
-    layAt(6, 12);
-    shift();
-    const Strings t = texts("Label2");
-    ASSERT_GE(t.size(), 2u);
-    EXPECT_EQ(
-        std::make_tuple(t[0], t[1]),
-        std::make_tuple(std::string("¡Has muerto! "), std::string("¡Has muerto! ¡Has muerto! ")));
-    EXPECT_EQ(std::make_tuple(heardFile(Sonido::Llama), k().TMRMuerto.enabled(),
-                              k().WMPAux.volume(), wormAlive(0), status()),
-              std::make_tuple(2, true, -60, false, std::string("Monstruo eliminado ")));
-}
-
 TEST_F(Bombs, TwoBombsOnOneCellChainAtRadiusZero) {
     f().MonstruosPorEntrar = 1;
     layAt(6, 12);

@@ -100,20 +100,6 @@ TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryC
     EXPECT_EQ(mark(), m);  // no timer fires into the closed window, no key reaches it
 }
 
-TEST_F(Phases, ClearingPhase25EndsTheGameWithTheFinalDialog) {
-    f().Fase = 25;
-    clearPhase(0.5);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(
-        std::make_tuple(boxes()[0].text, boxes()[0].title),
-        std::make_tuple(std::string("¡Has terminado el juego!"), std::string("Fase superada")));
-    const auto dialogs = since(0, SimEvent::Kind::Dialog);
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(std::make_tuple(dialogs[0].window, since(0, SimEvent::Kind::Close).size(),
-                              count(CeldaSalida), f().JuegoTerminado),
-              std::make_tuple(std::string("Dialog2"), 1ul, 0, VERDADERO));
-}
-
 TEST_F(Phases, DeathByTheFlameThatClearedThePhaseKeepsTheExitOpen) {
     putWorm(0, 4, 11, 0);
     layAt(4, 12);  // on his own bomb: the flame reaches him before the worm

@@ -25,29 +25,6 @@ class Worms : public EmptyBoard {
     using W = std::tuple<int, int, int>;
 };
 
-TEST_F(Worms, EntryDrawsColumnThenRowUntilAFreeCellOrThePlayersThenTheHeading) {
-    putWorm(0, 4, 4, 1);
-    // (5, 5) is wall, (4, 4) holds a worm, (4, 8) is free; then heading Int(0.99 x 4) + 1.
-    draws({0.25, 0.25, 0.0, 0.0, 0.0, 0.8, 0.99, kTestigo});
-    place();
-    EXPECT_EQ(worm(1), W(4, 8, 4));
-    EXPECT_TRUE(drewNoMore());
-    EXPECT_EQ(f().Tablero(4, 8), CeldaMonstruo);
-    putPlayer(4, 4);  // the player's cell is taken even where a worm stands
-    draws({0.0, 0.0, 0.5});
-    place();
-    EXPECT_EQ(worm(2), W(4, 4, 3));
-    EXPECT_EQ(f().MonstruosEnTablero, 3);
-    // Every entry sounds unplaced, and the new worm is silent until it moves.
-    for (const SimEvent& e : sounds())
-        EXPECT_EQ(
-            std::tie(e.channel, e.file, e.balance, e.volume),
-            std::make_tuple(std::string("Wmp1(5)"), std::string(Sonido::EntraGusano), 0, -600));
-    EXPECT_EQ(sounds().size(), 2u);
-    EXPECT_FALSE(k().WMPMonstruo[1].playing());
-    EXPECT_EQ(k().WMPMonstruo[1].fileName(), f().RutaSonidos + Sonido::PasoGusano);
-}
-
 TEST_F(Worms, FullBoardKeepsTheWaitingWormOutUntilAKill) {
     const int ring[9][2] = {{4, 4}, {5, 4}, {6, 4}, {7, 4}, {8, 4}, {4, 5}, {8, 5}, {4, 6}, {8, 6}};
     for (int i = 0; i < 9; ++i) {
@@ -65,34 +42,6 @@ TEST_F(Worms, FullBoardKeepsTheWaitingWormOutUntilAKill) {
     EXPECT_EQ(std::make_tuple(wormAlive(4), f().MonstruosEnTablero, f().MonstruosPorEntrar,
                               k().TMRColocaMon.enabled()),
               std::make_tuple(true, 9, 1, true));
-}
-
-TEST(WormEntry, AtTheHardestDifficultyFifteenWormsFitAndSlotFifteenStaysFree) {
-    auto s = nuevaSesion(2, 99);
-    Form1& f = s->form;
-    f.MonstruosPorEntrar = 20;
-    for (int tick = 0; tick < 20; ++tick) f.TMRColocaMon_Timer();
-    EXPECT_EQ(std::tie(f.MonstruosEnTablero, f.MonstruosPorEntrar), std::make_tuple(15, 6));
-    for (int i = 0; i < kRanurasMonstruo; ++i)
-        EXPECT_EQ(esVerdadero(f.Monstruos[i].Activo), i < 15);
-    EXPECT_EQ(f.controles().TMRMonstruo.count(), 15);
-}
-
-TEST(WormEntry, StepIntervalShortensWithThePhaseByTheDifficulty) {
-    // clang-format off
-    const int cases[][3] = {  // difficulty, phase, interval
-        {0, 1, 3000}, {1, 1, 3000}, {2, 1, 3000}, {1, 3, 2930}, {0, 25, 3000}, {1, 25, 2160}, {2, 25, 1800}};
-    // clang-format on
-    for (const auto& c : cases) {
-        auto s = nuevaSesion(static_cast<Entero>(c[0]), 7);
-        s->form.Fase = static_cast<Entero>(c[1]);
-        s->form.ColocaMonstruo();
-        // The first worm's interval was fixed when it entered.
-        EXPECT_EQ(std::make_tuple(s->form.controles().TMRMonstruo[1].interval(),
-                                  s->form.controles().TMRMonstruo[0].interval()),
-                  std::make_tuple(c[2], 3000))
-            << "difficulty " << c[0] << ", phase " << c[1];
-    }
 }
 
 TEST_F(Worms, OpenDirectionsAroundACellIgnoreWorms) {

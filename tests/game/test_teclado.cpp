@@ -135,25 +135,5 @@ TEST_F(Keys, AfterTheGameHasEndedOnlyCapsLockAndShiftAct) {
               std::make_tuple(1, Strings{""}, 0ul));
 }
 
-TEST_F(Keys, WalkingIntoAWormStopsEveryWormAndStartsTheDeathOnEveryKeyThere) {
-    putWorm(0, 6, 12, 4);
-    putWorm(1, 0, 2, 1);
-    f().Vidas = 2;
-    key(tecla::V);
-    const std::string death = "¡Has muerto! Te quedan 1 vidas.";
-    const std::size_t m = mark();
-    key(tecla::Izquierda);
-    // The death, and no step sound; the life is taken when the death is handled.
-    EXPECT_EQ(
-        std::make_tuple(player(), k().TMRMonstruo[0].enabled() || k().TMRMonstruo[1].enabled(),
-                        k().TMRMuerto.enabled(), status(), f().Vidas, heard(m), texts("Label1", m)),
-        std::make_tuple(Cell(6, 12), false, true, "2 vidas te quedan" + death, 2,
-                        Strings{on("Wmp1(4)", Sonido::GusanoTeMata)}, Strings{"6, 12"}));
-    k().TMRMuerto.setEnabled(false);
-    key(kSinOrden);  // still standing on the worm
-    EXPECT_EQ(std::make_tuple(status(), heard(m).size(), k().TMRMuerto.enabled()),
-              std::make_tuple("2 vidas te quedan" + death + death, 2ul, true));
-}
-
 }  // namespace
 }  // namespace gus::testing
