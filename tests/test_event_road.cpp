@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/audio_output.h"
@@ -12,23 +13,19 @@ namespace gus {
 namespace {
 
 // Each commit as one batch: the voices started since the last one, in order.
-class BatchAudio : public AudioOutput {
-  public:
+struct BatchAudio : AudioOutput {
     Voice createVoice(const std::string&) override { return 0; }
     void destroyVoice(Voice) override {}
     void load(Voice, const std::string&) override {}
-    void play(Voice v, bool) override { pending_ += std::to_string(v); }
+    void play(Voice v, bool) override { pending += std::to_string(v); }
     void stop(Voice) override {}
     void setGains(Voice, int, int) override {}
     bool playing(Voice) const override { return false; }
     void commit() override {
-        if (!pending_.empty()) batches.push_back(pending_);
-        pending_.clear();
+        if (!pending.empty()) batches.push_back(std::exchange(pending, ""));
     }
+    std::string pending;
     std::vector<std::string> batches;
-
-  private:
-    std::string pending_;
 };
 
 class Road : public ::testing::Test {
