@@ -47,39 +47,23 @@ Celdas llamasDesde(const Form1& f, Celda b) {
     return out;
 }
 
-Celdas llamasVivas(const Form1& f) {
-    Celdas out;
-    for (const RegistroBomba& b : f.Bombas) {
-        if (!esVerdadero(b.Activa) || b.X == -1) continue;
-        const Celdas llamas = llamasDesde(f, {b.X, b.Y});
-        out.insert(out.end(), llamas.begin(), llamas.end());
-    }
-    return out;
-}
-
 // The arrow of one step along a shortest street path to the nearest cell that meets `meta`, off
 // the cells a worm may reach (unless `soloSeguro` is false and there is no other way); 0: none.
 Entero pasoHacia(const Form1& f, const std::function<bool(Celda)>& meta, bool soloSeguro,
                  bool evitaPeligro = true) {
     const Celda inicio{f.Jugador.X, f.Jugador.Y};
-    std::map<Celda, Celda> desde{{inicio, inicio}};
+    std::map<Celda, int> primerPaso{{inicio, -1}};  // the way each cell found was first reached
     for (std::deque<Celda> cola{inicio}; !cola.empty(); cola.pop_front()) {
         const Celda c = cola.front();
-        if (c != inicio && meta(c)) {
-            Celda paso = c;
-            while (desde[paso] != inicio) paso = desde[paso];
-            for (int d = 0;; ++d) {
-                if (Celda{inicio.first + kDx[d], inicio.second + kDy[d]} == paso) return kFlecha[d];
-            }
-        }
+        if (c != inicio && meta(c)) return kFlecha[primerPaso[c]];
         for (int d = 0; d < 4; ++d) {
             const Celda n{c.first + kDx[d], c.second + kDy[d]};
             const bool salida =
                 enTablero(n.first, n.second) && f.Tablero(n.first, n.second) == CeldaSalida;
-            if ((!salida && !esCalle(f, n)) || desde.count(n)) continue;
-            if (f.Tablero(n.first, n.second) == CeldaMonstruo || (evitaPeligro && peligrosa(f, n)))
+            if ((!salida && !esCalle(f, n)) || primerPaso.count(n) ||
+                f.Tablero(n.first, n.second) == CeldaMonstruo || (evitaPeligro && peligrosa(f, n)))
                 continue;
-            desde[n] = c;
+            primerPaso[n] = c == inicio ? d : primerPaso[c];
             cola.push_back(n);
         }
     }
@@ -88,7 +72,12 @@ Entero pasoHacia(const Form1& f, const std::function<bool(Celda)>& meta, bool so
 
 // The key the careful player presses now; 0: nothing to do.
 Entero prudente(const Form1& f) {
-    const Celdas llamas = llamasVivas(f);
+    Celdas llamas;
+    for (const RegistroBomba& b : f.Bombas) {
+        if (!esVerdadero(b.Activa) || b.X == -1) continue;
+        const Celdas estas = llamasDesde(f, {b.X, b.Y});
+        llamas.insert(llamas.end(), estas.begin(), estas.end());
+    }
     const Celda yo{f.Jugador.X, f.Jugador.Y};
     const auto fuera = [&](Celda c) { return !contiene(llamas, c); };
     const auto gusanoAlAlcance = [&](Celda c) { return hayGusanoEn(f, llamasDesde(f, c)); };
@@ -119,11 +108,12 @@ Entero prudente(const Form1& f) {
 ResultadoPartida JugadorAutomatico::juega(Millis limite) {
     const Millis inicio = s_.p.scheduler.now();
     while (s_.form.cargada() && s_.p.scheduler.now() - inicio < limite) {
-        const Form1& f = s_.form;
-        const bool quieto = !llamasVivas(f).empty() || f.PilaBombas[0] != -1;
-        const Entero t = estilo_ == Estilo::Prudente ? prudente(f) : quieto ? 0 : tecla::Espacio;
+        // The reckless player lays a bomb whenever none is live, and stays on it.
+        const Entero t = estilo_ == Estilo::Prudente   ? prudente(s_.form)
+                         : s_.form.PilaBombas[0] != -1 ? 0
+                                                       : tecla::Espacio;
         if (t != 0) {
-            s_.key(t, t == tecla::Mayusculas ? tecla::BitShift : 0);  // Shift comes with its own bit
+            s_.key(t, t == tecla::Mayusculas ? tecla::BitShift : 0);  // Shift brings its own bit
             if (despues_) despues_();
         }
         // With nothing to do, wait for the next thing to happen, at the player's pace at least.
