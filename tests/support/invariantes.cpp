@@ -38,14 +38,14 @@ std::vector<std::string> violaciones(const SimSession& s) {
     falla(activos != f.MonstruosEnTablero, "MonstruosEnTablero != active slots");
     falla(marcadas != static_cast<int>(ocupadas.size()), "a cell marked 2 without a worm");
     falla(f.MonstruosEnTablero > f.MaxMonstruos, "more worms than MaxMonstruos");
-    falla(esVerdadero(f.Bombas[5].Activa) || f.PilaBombas[5] != -1, "bomb slot 5 in use");
-    const auto fin = std::find(f.PilaBombas.begin(), f.PilaBombas.end(), Entero{-1});
-    falla(std::any_of(fin, f.PilaBombas.end(), [](Entero p) { return p != -1; }),
-          "PilaBombas not packed");
+    // The bomb stack lists each live bomb once, packed at its head; slot 5 is never used.
+    const auto& pila = f.PilaBombas;
+    falla(esVerdadero(f.Bombas[5].Activa) || pila[5] != -1, "bomb slot 5 in use");
+    const auto fin = std::find(pila.begin(), pila.end(), Entero{-1});
+    falla(std::count(fin, pila.end(), Entero{-1}) != pila.end() - fin, "PilaBombas not packed");
     for (Entero b = 0; b < kRanurasBomba; ++b) {
-        const auto veces = std::count(f.PilaBombas.begin(), f.PilaBombas.end(), b);
-        falla(veces != (esVerdadero(f.Bombas[static_cast<std::size_t>(b)].Activa) ? 1 : 0),
-              "bomb " + std::to_string(b) + " listed " + std::to_string(veces) + " times");
+        falla(std::count(pila.begin(), pila.end(), b) != esVerdadero(f.Bombas[b].Activa),
+              "bomb " + std::to_string(b) + " listed wrongly");
     }
     falla(salidas > 1, "more than one exit");
     falla((salidas == 1) != f.controlesSiHay()->TMRSalida.enabled(), "exit and beacon disagree");
