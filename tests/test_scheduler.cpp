@@ -26,12 +26,14 @@ class Sched : public ::testing::Test {
 };
 
 TEST_F(Sched, TicksEveryIntervalFromEnablingInDueOrderAndTiesInArmingOrder) {
-    make('s', 300);
+    Timer& slow = make('s', 300, false);  // made first, armed last
     make('f', 200);
+    make('t', 300);
+    slow.setEnabled(true);
     s.advanceTo(599);
-    EXPECT_EQ(log, "f200 s300 f400 ");
-    s.advanceTo(600);  // s was re-armed at 300, f at 400
-    EXPECT_EQ(log, "f200 s300 f400 s600 f600 ");
+    EXPECT_EQ(log, "f200 t300 s300 f400 ");
+    s.advanceTo(600);  // t and s were re-armed at 300 in that order, f at 400
+    EXPECT_EQ(log, "f200 t300 s300 f400 t600 s600 f600 ");
     EXPECT_EQ(s.now(), 600);
 }
 
@@ -42,6 +44,8 @@ TEST_F(Sched, ReenablingRestartsTheIntervalAndDisablingInsideAnotherHandlerHolds
     s.advanceTo(700);
     a.setEnabled(false);
     a.setEnabled(true);
+    s.advanceTo(2000);
+    a.setEnabled(true);  // already running: nothing restarts
     s.advanceTo(5000);
     EXPECT_EQ(log, "a1700 a2700 a3700 a4700 ");
 }
@@ -68,6 +72,7 @@ TEST_F(Sched, NewIntervalCountsFromTheNextTickOrFromNowForATimerThatCouldNotFire
 
 TEST_F(Sched, ClockNeverMovesBackAndNextDueFollowsIt) {
     Timer& a = make('a', 1000, false);
+    make('z', 0);  // an interval of 0 never falls due
     s.advanceTo(1000);
     s.advanceTo(400);
     EXPECT_EQ(s.now(), 1000);
