@@ -47,8 +47,10 @@ TEST(Runner, CommandsShowInTheOutputUnderTheGameNames) {
         "key 86\nwait 5000\nkey 90\nset monster 1 12 12 3\nset turn 1\n"
         "set waiting 4\nset lives 2\nset phase 9\nkey 38 2\nstate\n";
     const std::string closed = "load\nunload\nkey 86\nwait 10000\nstate\nload\nstate\n";
+    // A worm on the player's cell: with the last life the game is over, with one more it goes on.
     const std::string over =
-        "load\nset lives 1\nset monster 1 7 12 0\nanswer yes\nkey 90\nwait 800\n";
+                          "load\nset lives 1\nset monster 1 7 12 0\nanswer yes\nkey 90\nwait 800\n",
+                      notYet = "load\nset lives 2\nset monster 1 7 12 0\nkey 90\nwait 800\n";
     // A worm on the player's cell and a status text five seconds old: a key with no meaning in
     // the game still runs the key handler's tail.
     const std::string tail = "load\nkey 86\nwait 5000\nset monster 0 4 4 1\nset player 4 4\n";
@@ -74,6 +76,7 @@ TEST(Runner, CommandsShowInTheOutputUnderTheGameNames) {
         {closed, "\"Timers\":{},\"Channels\":{}"}, {closed, "\"TMRColocaMon\""},
         {over, "\"ev\":\"box\",\"title\":\"GUSANICIDA\",\"text\":\"La partida ha terminado, "
                "¿Deseas volver a jugar? \",\"buttons\":\"yesno\",\"answer\":\"yes\""},
+        {notYet, "Te quedan 1 vidas."}, {notYet, "!\"ev\":\"box\""},
         {tail + "key 66\nstate\n", died}, {tail + "key 17 2\nstate\n", died},
         {tail + "key 66\nstate\n", timer}, {tail + "key 17 2\nstate\n", timer},
     };
