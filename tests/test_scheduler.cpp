@@ -37,25 +37,23 @@ TEST_F(Sched, TicksEveryIntervalFromEnablingInDueOrderAndTiesInArmingOrder) {
     EXPECT_EQ(s.now(), 600);
 }
 
-TEST_F(Sched, ReenablingRestartsTheIntervalAndDisablingInsideAnotherHandlerHoldsAnOverdueTick) {
-    Timer &a = make('a', 1000), &victim = make('v', 500);
-    Timer killer(s, 400, [&] { victim.setEnabled(false); });
+// Handlers act at their own tick: disabling an overdue timer holds its tick, enabling one (also
+// itself) arms it from there. Enabling restarts a disabled timer's interval, not a running one's.
+TEST_F(Sched, HandlersChangingTimersActAtTheirTickAndReenablingRestartsTheInterval) {
+    Timer &a = make('a', 1000), &victim = make('v', 500), &second = make('b', 1500, false);
+    Timer killer(s, 400, [&] { victim.setEnabled(false), second.setEnabled(true); });
+    Timer self(s, 2000, [&] {
+        log += "r" + std::to_string(s.now()) + " ", self.setEnabled(false), self.setEnabled(true);
+    });
     killer.setEnabled(true);
+    self.setEnabled(true);
     s.advanceTo(700);
     a.setEnabled(false);
     a.setEnabled(true);
     s.advanceTo(2000);
-    a.setEnabled(true);  // already running: nothing restarts
+    a.setEnabled(true);
     s.advanceTo(5000);
-    EXPECT_EQ(log, "a1700 a2700 a3700 a4700 ");
-}
-
-TEST_F(Sched, TimerEnabledInsideAHandlerCountsFromThatTick) {
-    Timer& second = make('b', 800, false);
-    Timer first(s, 1000, [&] { second.setEnabled(true); });
-    first.setEnabled(true);
-    s.advanceTo(1900);
-    EXPECT_EQ(log, "b1800 ");
+    EXPECT_EQ(log, "a1700 b1900 r2000 a2700 b3400 a3700 r4000 a4700 b4900 ");
 }
 
 TEST_F(Sched, NewIntervalCountsFromTheNextTickOrFromNowForATimerThatCouldNotFire) {

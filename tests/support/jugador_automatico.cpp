@@ -31,12 +31,6 @@ bool peligrosa(const Form1& f, Celda c) {
     });
 }
 
-bool hayGusanoEn(const Form1& f, const Celdas& celdas) {
-    return std::any_of(f.Monstruos.begin(), f.Monstruos.end(), [&](auto& m) {
-        return esVerdadero(m.Activo) && contiene(celdas, {m.X, m.Y});
-    });
-}
-
 // The cells a bomb's flames reach: three cells along each street leaving its cell.
 Celdas llamasDesde(const Form1& f, Celda b) {
     Celdas out{b};
@@ -80,7 +74,12 @@ Entero prudente(const Form1& f) {
     }
     const Celda yo{f.Jugador.X, f.Jugador.Y};
     const auto fuera = [&](Celda c) { return !contiene(llamas, c); };
-    const auto gusanoAlAlcance = [&](Celda c) { return hayGusanoEn(f, llamasDesde(f, c)); };
+    const auto gusanoAlAlcance = [&](Celda c) {  // a worm would stand in a bomb's flames from c
+        const Celdas alcance = llamasDesde(f, c);
+        return std::any_of(f.Monstruos.begin(), f.Monstruos.end(), [&](auto& m) {
+            return esVerdadero(m.Activo) && contiene(alcance, {m.X, m.Y});
+        });
+    };
     const bool bombaViva = f.PilaBombas[0] != -1;
     if (contiene(llamas, yo)) return pasoHacia(f, fuera, false);
     // Safe: set the newest bomb off as soon as a worm stands in its flames.
@@ -99,8 +98,7 @@ Entero prudente(const Form1& f) {
     }
     if (f.MonstruosEnTablero == 0 || bombaViva) return 0;
     if (gusanoAlAlcance(yo)) return tecla::Espacio;
-    // Walk towards a cell from which a worm would stand in the flames.
-    return pasoHacia(f, gusanoAlAlcance, true);
+    return pasoHacia(f, gusanoAlAlcance, true);  // to where a bomb would reach a worm
 }
 
 }  // namespace
