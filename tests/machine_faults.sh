@@ -17,7 +17,7 @@ cp "$bin/gusanicida-sim" "$bin"/*.wav "$odd/"
 cp "$bin/gusanicida-sim" "$bare/"
 [ -x "$bin/gusanicida" ] && cp "$bin/gusanicida" "$bare/"
 chmod -R a-w "$odd"  # the program writes nothing, so a read-only folder changes nothing
-sim() { printf "$2" | "$1/gusanicida-sim"; }
+sim() { printf '%b' "$2" | "$1/gusanicida-sim"; }
 # Sounds found from a folder with spaces and non-ASCII letters.
 check grep -q "\"WMPBomba(0)\":{\"FileName\":\"$(sound Explosion)\"" <<<"$(sim "$odd" "$play")"
 check grep -q "\"FileName\":\"$(sound EntraGusano)\",\"Balance\":0,\"Volume\":-600,\"Playing\":-1" \
