@@ -17,9 +17,9 @@ class Sched : public ::testing::Test {
     Scheduler s;
     std::string log;
     std::deque<Timer> timers;
+    void tick(char name) { log += name + std::to_string(s.now()) + " "; }
     Timer& make(char name, int interval, bool on = true) {
-        Timer& t = timers.emplace_back(
-            s, interval, [this, name] { log += name + std::to_string(s.now()) + " "; });
+        Timer& t = timers.emplace_back(s, interval, [this, name] { tick(name); });
         t.setEnabled(on);
         return t;
     }
@@ -42,9 +42,7 @@ TEST_F(Sched, TicksEveryIntervalFromEnablingInDueOrderAndTiesInArmingOrder) {
 TEST_F(Sched, HandlersChangingTimersActAtTheirTickAndReenablingRestartsTheInterval) {
     Timer &a = make('a', 1000), &victim = make('v', 500), &second = make('b', 1500, false);
     Timer killer(s, 400, [&] { victim.setEnabled(false), second.setEnabled(true); });
-    Timer self(s, 2000, [&] {
-        log += "r" + std::to_string(s.now()) + " ", self.setEnabled(false), self.setEnabled(true);
-    });
+    Timer self(s, 2000, [&] { tick('r'), self.setEnabled(false), self.setEnabled(true); });
     killer.setEnabled(true);
     self.setEnabled(true);
     s.advanceTo(700);
