@@ -6,50 +6,33 @@ set -euo pipefail
 bin=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-passed=0
-failed=0
+passed=0 failed=0
 check() { if "$@"; then passed=$((passed + 1)); else echo "FAILED: $*"; failed=$((failed + 1)); fi; }
-
 # Sound file names come from the catalogue, by key.
-catalogue="$(dirname "$0")/../sound/catalogue.tsv"
-sound() { awk -F'\t' -v key="$1" '$2 == key { print $1 }' "$catalogue"; }
-explosion=$(sound Explosion)
-entry=$(sound EntraGusano)
-
+sound() { awk -F'\t' -v key="$1" '$2 == key { print $1 }' "$(dirname "$0")/../sound/catalogue.tsv"; }
 play='seed 4\nanswer yes\nload\nkey 37\nkey 32\nwait 5000\nkey 38 2\nkey 86\nwait 60000\nstate\n'
-
-# Sounds found from a folder with spaces and non-ASCII letters.
-odd="$work/Mis Juegos/Gusanicida ñandú"
-mkdir -p "$odd"
+odd="$work/Mis Juegos/Gusanicida ñandú" bare="$work/sin sonidos"
+mkdir -p "$odd" "$bare"
 cp "$bin/gusanicida-sim" "$bin"/*.wav "$odd/"
-chmod -R a-w "$odd"  # the program writes nothing, so a read-only folder changes nothing
-found() { printf "$play" | "$odd/gusanicida-sim" | grep -q "\"WMPBomba(0)\":{\"FileName\":\"$explosion\""; }
-check found
-playing() { printf 'load\nstate\n' | "$odd/gusanicida-sim" | grep -q "\"FileName\":\"$entry\",\"Balance\":0,\"Volume\":-600,\"Playing\":-1"; }
-check playing
-
-# No sound files at all: every channel is silent and the game goes on exactly the same.
-bare="$work/sin sonidos"
-mkdir -p "$bare"
 cp "$bin/gusanicida-sim" "$bare/"
-same() {
-  diff <(printf "$play" | "$odd/gusanicida-sim" | grep -v '"ev":"state"') \
-       <(printf "$play" | "$bare/gusanicida-sim" | grep -v '"ev":"state"')
-}
-check same
-
+[ -x "$bin/gusanicida" ] && cp "$bin/gusanicida" "$bare/"
+chmod -R a-w "$odd"  # the program writes nothing, so a read-only folder changes nothing
+sim() { printf '%b' "$2" | "$1/gusanicida-sim"; }
+# Sounds found from a folder with spaces and non-ASCII letters.
+check grep -q "\"WMPBomba(0)\":{\"FileName\":\"$(sound Explosion)\"" <<<"$(sim "$odd" "$play")"
+check grep -q "\"FileName\":\"$(sound EntraGusano)\",\"Balance\":0,\"Volume\":-600,\"Playing\":-1" \
+  <<<"$(sim "$odd" 'load\nstate\n')"
+# No sound files at all: every channel is silent and the game goes on exactly the same.
+check diff <(sim "$odd" "$play" | grep -v '"ev":"state"') <(sim "$bare" "$play" | grep -v '"ev":"state"')
 # The real program with no audio device and no sound files: it starts, stays up, ends cleanly.
-if [ -x "$bin/gusanicida" ]; then
-  cp "$bin/gusanicida" "$bare/" 2>/dev/null || { chmod u+w "$bare"; cp "$bin/gusanicida" "$bare/"; }
-  survives() {
-    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=no-such-driver "$bare/gusanicida" >/dev/null 2>&1 &
-    local pid=$!
-    sleep 3
-    kill -0 "$pid" 2>/dev/null || return 1
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-  }
-  check survives
-fi
+survives() {
+  QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=no-such-driver "$bare/gusanicida" >/dev/null 2>&1 &
+  local pid=$!
+  sleep 3
+  kill -0 "$pid" 2>/dev/null || return 1
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+}
+[ -x "$bin/gusanicida" ] && check survives
 echo "machine faults: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

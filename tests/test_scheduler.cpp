@@ -1,6 +1,7 @@
-// Timers over pushed-in time: order, intervals, disabling inside handlers, suspension.
+// Timers over pushed-in time: order, intervals, disabling inside handlers, suspension, arrays.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -10,117 +11,103 @@
 namespace gus {
 namespace {
 
-// A timer that writes its letter and the time at each tick.
-struct Ticks {
+// Timers that write their letter and the time at each tick, enabled unless told otherwise.
+class Sched : public ::testing::Test {
+  protected:
     Scheduler s;
     std::string log;
-    Timer make(char name, int interval) {
-        return Timer(s, interval, [this, name] { log += name + std::to_string(s.now()) + " "; });
+    std::deque<Timer> timers;
+    void tick(char name) { log += name + std::to_string(s.now()) + " "; }
+    Timer& make(char name, int interval, bool on = true) {
+        Timer& t = timers.emplace_back(s, interval, [this, name] { tick(name); });
+        t.setEnabled(on);
+        return t;
     }
 };
 
-TEST(Scheduler, TicksEveryIntervalFromEnablingInDueOrderAndTiesInArmingOrder) {
-    Ticks t;
-    Timer slow = t.make('s', 300), fast = t.make('f', 200);
+TEST_F(Sched, TicksEveryIntervalFromEnablingInDueOrderAndTiesInArmingOrder) {
+    Timer& slow = make('s', 300, false);  // made first, armed last
+    make('f', 200);
+    make('t', 300);
     slow.setEnabled(true);
-    fast.setEnabled(true);
-    t.s.advanceTo(599);
-    EXPECT_EQ(t.log, "f200 s300 f400 ");
-    t.s.advanceTo(600);  // s was re-armed at 300, f at 400
-    EXPECT_EQ(t.log, "f200 s300 f400 s600 f600 ");
-    EXPECT_EQ(t.s.now(), 600);
+    s.advanceTo(599);
+    EXPECT_EQ(log, "f200 t300 s300 f400 ");
+    s.advanceTo(600);  // t and s were re-armed at 300 in that order, f at 400
+    EXPECT_EQ(log, "f200 t300 s300 f400 t600 s600 f600 ");
+    EXPECT_EQ(s.now(), 600);
 }
 
-TEST(Scheduler, ReenablingRestartsTheIntervalAndDisablingInsideAnotherHandlerHoldsAnOverdueTick) {
-    Ticks t;
-    Timer a = t.make('a', 1000), victim = t.make('v', 500);
-    Timer killer(t.s, 400, [&] { victim.setEnabled(false); });
-    a.setEnabled(true);
-    victim.setEnabled(true);
+// Handlers act at their own tick: disabling an overdue timer holds its tick, enabling one (also
+// itself) arms it from there. Enabling restarts a disabled timer's interval, not a running one's.
+TEST_F(Sched, HandlersChangingTimersActAtTheirTickAndReenablingRestartsTheInterval) {
+    Timer &a = make('a', 1000), &victim = make('v', 500), &second = make('b', 1500, false);
+    Timer killer(s, 400, [&] { victim.setEnabled(false), second.setEnabled(true); });
+    Timer self(s, 2000, [&] { tick('r'), self.setEnabled(false), self.setEnabled(true); });
     killer.setEnabled(true);
-    t.s.advanceTo(700);
+    self.setEnabled(true);
+    s.advanceTo(700);
     a.setEnabled(false);
     a.setEnabled(true);
-    t.s.advanceTo(5000);
-    EXPECT_EQ(t.log, "a1700 a2700 a3700 a4700 ");
+    s.advanceTo(2000);
+    a.setEnabled(true);
+    s.advanceTo(5000);
+    EXPECT_EQ(log, "a1700 b1900 r2000 a2700 b3400 a3700 r4000 a4700 b4900 ");
 }
 
-TEST(Scheduler, TimerEnabledInsideAHandlerCountsFromThatTick) {
-    Ticks t;
-    Timer second = t.make('b', 800);
-    Timer first(t.s, 1000, [&] { second.setEnabled(true); });
-    first.setEnabled(true);
-    t.s.advanceTo(1900);
-    EXPECT_EQ(t.log, "b1800 ");
-}
-
-TEST(Scheduler, NewIntervalCountsFromTheNextTickOrFromNowForATimerThatCouldNotFire) {
-    Ticks t;
-    Timer running = t.make('r', 1000), idle = t.make('i', 0), late = t.make('l', 0);
-    running.setEnabled(true);
-    idle.setEnabled(true);  // an interval of 0 never fires
-    t.s.advanceTo(500);
-    late.setEnabled(true);  // due at once: now
+TEST_F(Sched, NewIntervalCountsFromTheNextTickOrFromNowForATimerThatCouldNotFire) {
+    Timer &running = make('r', 1000), &idle = make('i', 0);  // an interval of 0 never fires
+    s.advanceTo(500);
+    Timer& late = make('l', 0);  // due at once: now
     running.setInterval(300);
     idle.setInterval(700);
     late.setInterval(100);
     EXPECT_EQ(running.interval(), 300);
-    t.s.advanceTo(1300);
-    EXPECT_EQ(t.log, "l600 l700 l800 l900 r1000 l1000 l1100 i1200 l1200 r1300 l1300 ");
+    s.advanceTo(1300);
+    EXPECT_EQ(log, "l600 l700 l800 l900 r1000 l1000 l1100 i1200 l1200 r1300 l1300 ");
 }
 
-TEST(Scheduler, ClockNeverMovesBackAndNextDueFollowsIt) {
-    Ticks t;
-    Timer a = t.make('a', 1000);
-    t.s.advanceTo(1000);
-    t.s.advanceTo(400);
-    EXPECT_EQ(t.s.now(), 1000);
-    EXPECT_EQ(t.s.nextDue(), std::nullopt);
+TEST_F(Sched, ClockNeverMovesBackAndNextDueFollowsIt) {
+    Timer& a = make('a', 1000, false);
+    make('z', 0);  // an interval of 0 never falls due
+    s.advanceTo(1000);
+    s.advanceTo(400);
+    EXPECT_EQ(s.now(), 1000);
+    EXPECT_EQ(s.nextDue(), std::nullopt);
     a.setEnabled(true);
-    EXPECT_EQ(t.s.nextDue(), 2000);
+    EXPECT_EQ(s.nextDue(), 2000);
 }
 
-TEST(Scheduler, SuspendedTimersKeepTheTimeTheyHadLeftAndAHandlerThatSuspendsHoldsTheRest) {
-    Ticks t;
-    Timer a = t.make('a', 1000), other = t.make('o', 700);
-    Timer box(t.s, 700, [&] {  // opens a box that stays open past its own event
-        t.log += "box ";
-        t.s.suspend();
-    });
+TEST_F(Sched, SuspendedTimersKeepTheTimeTheyHadLeftAndAHandlerThatSuspendsHoldsTheRest) {
+    make('a', 1000);
     std::string modal;  // what a window system is told: a modal loop starts or ends
-    t.s.setOnSuspendChange([&](bool on) { modal += on ? '+' : '-'; });
-    a.setEnabled(true);
-    t.s.advanceTo(600);
-    t.s.suspend();
-    t.s.suspend();         // a box over a box
-    t.s.advanceTo(10000);  // time pushed in while a box is open does not count
-    EXPECT_EQ(t.s.now(), 600);
-    t.s.resume();
-    t.s.resume();
-    t.s.resume();  // an extra resume does not undo a later suspend
-    t.s.suspend();
-    EXPECT_TRUE(t.s.suspended());
-    t.s.resume();
+    s.setOnSuspendChange([&](bool on) { modal += on ? '+' : '-'; });
+    s.advanceTo(600);
+    s.suspend();
+    s.suspend();         // a box over a box
+    s.advanceTo(10000);  // time pushed in while a box is open does not count
+    EXPECT_EQ(s.now(), 600);
+    for (int i = 0; i < 3; ++i) s.resume();  // an extra resume does not undo a later suspend
+    s.suspend();
+    EXPECT_TRUE(s.suspended());
+    s.resume();
+    Timer box(s, 700, [&] { log += "box ", s.suspend(); });  // a box open past its own event
     box.setEnabled(true);
-    other.setEnabled(true);
-    t.s.advanceTo(1500);
-    EXPECT_EQ(t.log, "a1000 box ");
-    EXPECT_EQ(t.s.now(), 1300) << "game time stands still from the moment the box opened";
+    make('o', 700);
+    s.advanceTo(1500);
+    EXPECT_EQ(log, "a1000 box ");
+    EXPECT_EQ(s.now(), 1300) << "game time stands still from the moment the box opened";
     box.setEnabled(false);
-    t.s.resume();
-    t.s.advanceTo(1300);
-    EXPECT_EQ(t.log, "a1000 box o1300 ");
+    s.resume();
+    s.advanceTo(1300);
+    EXPECT_EQ(log, "a1000 box o1300 ");
     EXPECT_EQ(modal, "+-+-+-");
 }
 
-TEST(Scheduler, LiveTimersAreCountedUntilDestroyed) {
-    Scheduler s;
+TEST_F(Sched, LiveTimersAreCountedUntilDestroyed) {
     std::optional<Timer> a, b;
     a.emplace(s, 100, [] {});
     b.emplace(s, 100, [] {});
-    EXPECT_EQ(s.liveTimerCount(), 2u);
     a.reset();
-    EXPECT_EQ(s.liveTimerCount(), 1u);
     TimerArray arr(s, 100, [](int) {});
     arr.createUpTo(2);
     EXPECT_EQ(s.liveTimerCount(), 4u);
@@ -128,33 +115,26 @@ TEST(Scheduler, LiveTimersAreCountedUntilDestroyed) {
     EXPECT_EQ(s.liveTimerCount(), 3u);
 }
 
-TEST(TimerArray, NewElementsTakeTheIntervalOfElementZeroAndStartDisabled) {
-    Scheduler s;
+// Elements of an array start disabled with element 0's interval; once killed, none fires again.
+TEST_F(Sched, TimerArrayElementsCopyElementZeroAndKilledOnesNeverFire) {
     std::vector<int> fired;
-    TimerArray a(s, 1000, [&](int i) { fired.push_back(i); });
-    a[0].setInterval(700);
-    a.createUpTo(2);
-    EXPECT_EQ(a.count(), 3);
-    EXPECT_EQ(a[2].interval(), 700);
-    EXPECT_FALSE(a[1].enabled() || a[2].enabled());
-    a[2].setEnabled(true);
+    TimerArray live(s, 1000, [&](int i) { fired.push_back(i); });
+    TimerArray dead(s, 100, [&](int i) { fired.push_back(10 + i); });
+    live[0].setInterval(700);
+    live.createUpTo(2);
+    EXPECT_EQ(live[2].interval(), 700);
+    EXPECT_FALSE(live[1].enabled() || live[2].enabled());
+    live[2].setEnabled(true);
+    dead[0].setEnabled(true);
+    dead.killAll();
+    dead[0].setEnabled(true);
+    dead[0].setInterval(50);
+    dead.createUpTo(1);
+    dead[1].setEnabled(true);
     s.advanceTo(1400);
     EXPECT_EQ(fired, (std::vector<int>{2, 2}));
-}
-
-TEST(TimerArray, KilledTimersNeverFireAgainNorDoThoseMadeAfter) {
-    Scheduler s;
-    int ticks = 0;
-    TimerArray a(s, 100, [&](int) { ++ticks; });
-    a[0].setEnabled(true);
-    a.killAll();
-    a[0].setEnabled(true);
-    a[0].setInterval(50);
-    a.createUpTo(1);
-    a[1].setEnabled(true);
-    s.advanceTo(1000);
-    EXPECT_EQ(ticks, 0);
-    EXPECT_EQ(a[0].interval(), 100);
+    EXPECT_EQ(dead[0].interval(), 100);
+    live[2].setEnabled(false);
     EXPECT_EQ(s.nextDue(), std::nullopt);
 }
 

@@ -9,9 +9,6 @@
 
 namespace gus::testing {
 
-// Everything that must hold between two events; empty when all is well.
-std::vector<std::string> violaciones(const SimSession& s);
-
 // Watches a session: checks the invariants after every event (a key, a tick, a window opening or
 // closing), and checks that no game timer fires while one of the game's message boxes is open.
 class Vigilante {
@@ -20,7 +17,6 @@ class Vigilante {
     void comprueba();
     long long eventosComprobados() const { return eventos_; }
     const std::vector<std::string>& fallos() const { return fallos_; }
-    std::string primerFallo() const { return fallos_.empty() ? "" : fallos_.front(); }
 
   private:
     SimSession& s_;

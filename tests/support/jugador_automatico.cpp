@@ -6,15 +6,99 @@
 #include <map>
 
 namespace gus::testing {
-
 namespace {
 
+using Celda = std::pair<int, int>;
+using Celdas = std::vector<Celda>;
 constexpr int kDx[4] = {0, 1, 0, -1}, kDy[4] = {-1, 0, 1, 0};
 constexpr Entero kFlecha[4] = {tecla::Arriba, tecla::Derecha, tecla::Abajo, tecla::Izquierda};
 
-template <class V, class C>
-bool contiene(const V& v, const C& c) {
+bool contiene(const Celdas& v, Celda c) {
     return std::find(v.begin(), v.end(), c) != v.end();
+}
+
+bool esCalle(const Form1& f, Celda c) {
+    return enZonaDeJuego(c.first, c.second) && f.Tablero(c.first, c.second) != CeldaPared;
+}
+
+// A worm stands there or may step there next; worms still to come enter on the ring round the
+// central block, on the player too.
+bool peligrosa(const Form1& f, Celda c) {
+    const auto [x, y] = c;
+    if (x >= 4 && x <= 8 && y >= 4 && y <= 8 && f.MonstruosPorEntrar > 0) return true;
+    return std::any_of(f.Monstruos.begin(), f.Monstruos.end(), [&](auto& m) {
+        return esVerdadero(m.Activo) && std::abs(m.X - x) + std::abs(m.Y - y) <= 1;
+    });
+}
+
+// The cells a bomb's flames reach: three cells along each street leaving its cell.
+Celdas llamasDesde(const Form1& f, Celda b) {
+    Celdas out{b};
+    for (int d = 0; d < 4; ++d) {
+        for (int r = 1; r <= 3 && esCalle(f, {b.first + kDx[d] * r, b.second + kDy[d] * r}); ++r)
+            out.push_back({b.first + kDx[d] * r, b.second + kDy[d] * r});
+    }
+    return out;
+}
+
+// The arrow of one step along a shortest street path to the nearest cell that meets `meta`, off
+// the cells a worm may reach (unless `soloSeguro` is false and there is no other way); 0: none.
+Entero pasoHacia(const Form1& f, const std::function<bool(Celda)>& meta, bool soloSeguro,
+                 bool evitaPeligro = true) {
+    const Celda inicio{f.Jugador.X, f.Jugador.Y};
+    std::map<Celda, int> primerPaso{{inicio, -1}};  // the way each cell found was first reached
+    for (std::deque<Celda> cola{inicio}; !cola.empty(); cola.pop_front()) {
+        const Celda c = cola.front();
+        if (c != inicio && meta(c)) return kFlecha[primerPaso[c]];
+        for (int d = 0; d < 4; ++d) {
+            const Celda n{c.first + kDx[d], c.second + kDy[d]};
+            const bool salida =
+                enTablero(n.first, n.second) && f.Tablero(n.first, n.second) == CeldaSalida;
+            if ((!salida && !esCalle(f, n)) || primerPaso.count(n) ||
+                f.Tablero(n.first, n.second) == CeldaMonstruo || (evitaPeligro && peligrosa(f, n)))
+                continue;
+            primerPaso[n] = c == inicio ? d : primerPaso[c];
+            cola.push_back(n);
+        }
+    }
+    return soloSeguro || !evitaPeligro ? 0 : pasoHacia(f, meta, false, false);
+}
+
+// The key the careful player presses now; 0: nothing to do.
+Entero prudente(const Form1& f) {
+    Celdas llamas;
+    for (const RegistroBomba& b : f.Bombas) {
+        if (!esVerdadero(b.Activa) || b.X == -1) continue;
+        const Celdas estas = llamasDesde(f, {b.X, b.Y});
+        llamas.insert(llamas.end(), estas.begin(), estas.end());
+    }
+    const Celda yo{f.Jugador.X, f.Jugador.Y};
+    const auto fuera = [&](Celda c) { return !contiene(llamas, c); };
+    const auto gusanoAlAlcance = [&](Celda c) {  // a worm would stand in a bomb's flames from c
+        const Celdas alcance = llamasDesde(f, c);
+        return std::any_of(f.Monstruos.begin(), f.Monstruos.end(), [&](auto& m) {
+            return esVerdadero(m.Activo) && contiene(alcance, {m.X, m.Y});
+        });
+    };
+    const bool bombaViva = f.PilaBombas[0] != -1;
+    if (contiene(llamas, yo)) return pasoHacia(f, fuera, false);
+    // Safe: set the newest bomb off as soon as a worm stands in its flames.
+    if (bombaViva) {
+        const RegistroBomba& b = f.Bombas[static_cast<std::size_t>(f.PilaBombas[0])];
+        if (b.X != -1 && gusanoAlAlcance({b.X, b.Y})) return tecla::Mayusculas;
+    }
+    // A worm next to the player may step onto him at its next tick: a bomb for it, then away.
+    if (peligrosa(f, yo)) {
+        if (!bombaViva && gusanoAlAlcance(yo)) return tecla::Espacio;
+        if (const Entero k = pasoHacia(f, fuera, true)) return k;
+    }
+    if (enTablero(f.SalidaX, f.SalidaY) && f.Tablero(f.SalidaX, f.SalidaY) == CeldaSalida) {
+        const auto salida = [&](Celda c) { return c == Celda{f.SalidaX, f.SalidaY}; };
+        if (const Entero k = pasoHacia(f, salida, false)) return k;
+    }
+    if (f.MonstruosEnTablero == 0 || bombaViva) return 0;
+    if (gusanoAlAlcance(yo)) return tecla::Espacio;
+    return pasoHacia(f, gusanoAlAlcance, true);  // to where a bomb would reach a worm
 }
 
 }  // namespace
@@ -22,135 +106,21 @@ bool contiene(const V& v, const C& c) {
 ResultadoPartida JugadorAutomatico::juega(Millis limite) {
     const Millis inicio = s_.p.scheduler.now();
     while (s_.form.cargada() && s_.p.scheduler.now() - inicio < limite) {
-        if (decide()) {
-            s_.wait(msPorTecla_);
-            continue;
+        // The reckless player lays a bomb whenever none is live, and stays on it.
+        const Entero t = estilo_ == Estilo::Prudente   ? prudente(s_.form)
+                         : s_.form.PilaBombas[0] != -1 ? 0
+                                                       : tecla::Espacio;
+        if (t != 0) {
+            s_.key(t, t == tecla::Mayusculas ? tecla::BitShift : 0);  // Shift brings its own bit
+            if (despues_) despues_();
         }
-        // Nothing to do: wait for the next thing to happen, at the player's pace at least.
-        const auto siguiente = s_.p.scheduler.nextDue();
-        s_.wait(siguiente ? std::max<Millis>(*siguiente - s_.p.scheduler.now(), msPorTecla_)
-                          : msPorTecla_);
+        // With nothing to do, wait for the next thing to happen, at the player's pace at least.
+        const auto due = s_.p.scheduler.nextDue();
+        s_.wait(t != 0 || !due ? msPorTecla_
+                               : std::max<Millis>(*due - s_.p.scheduler.now(), msPorTecla_));
     }
     const bool terminada = !s_.form.cargada();
-    return {terminada && s_.form.Fase == 25 && s_.form.Vidas > 0, terminada, s_.form.Fase, teclas_};
-}
-
-bool JugadorAutomatico::decide() {
-    const Form1& f = s_.form;
-    const Celdas llamas = llamasVivas();
-    const bool bombaViva = f.PilaBombas[0] != -1;
-    if (estilo_ == Estilo::Imprudente) {
-        if (!llamas.empty() || bombaViva) return false;
-        pulsa(tecla::Espacio);
-        return true;
-    }
-    if (contiene(llamas, jugador())) return huyeA(llamas);
-    // Safe: set the newest bomb off as soon as a worm stands in its flames.
-    if (bombaViva) {
-        const RegistroBomba& b = f.Bombas[static_cast<std::size_t>(f.PilaBombas[0])];
-        if (b.X != -1 && hayGusanoEn(llamasDesde({b.X, b.Y}))) {
-            pulsa(tecla::Mayusculas, tecla::BitShift);
-            return true;
-        }
-    }
-    // A worm next to the player may step onto him at its next tick: a bomb for it, then away.
-    if (peligrosa(jugador())) {
-        if (!bombaViva && hayGusanoEn(llamasDesde(jugador()))) {
-            pulsa(tecla::Espacio);
-            return true;
-        }
-        if (pasoHacia([&](Celda c) { return !contiene(llamas, c); }, true)) return true;
-    }
-    if (enTablero(f.SalidaX, f.SalidaY) && f.Tablero(f.SalidaX, f.SalidaY) == CeldaSalida) {
-        const auto salida = [&](Celda c) { return c == Celda{f.SalidaX, f.SalidaY}; };
-        if (pasoHacia(salida, true) || pasoHacia(salida, false)) return true;
-    }
-    if (f.MonstruosEnTablero == 0 || bombaViva) return false;
-    if (hayGusanoEn(llamasDesde(jugador()))) {
-        pulsa(tecla::Espacio);
-        return true;
-    }
-    // Walk towards a cell from which a worm would stand in the flames.
-    return pasoHacia([&](Celda c) { return hayGusanoEn(llamasDesde(c)); }, true);
-}
-
-bool JugadorAutomatico::huyeA(const Celdas& llamas) {
-    const auto fuera = [&](Celda c) { return !contiene(llamas, c); };
-    return pasoHacia(fuera, true) || pasoHacia(fuera, false);
-}
-
-// One step along a shortest street path to the nearest cell that meets `meta`.
-bool JugadorAutomatico::pasoHacia(const std::function<bool(Celda)>& meta, bool evitaPeligro) {
-    const Celda inicio = jugador();
-    std::map<std::pair<int, int>, Celda> desde{{{inicio.x, inicio.y}, inicio}};
-    std::deque<Celda> cola{inicio};
-    while (!cola.empty()) {
-        const Celda c = cola.front();
-        cola.pop_front();
-        if (!(c == inicio) && meta(c)) {
-            Celda paso = c;
-            while (!(desde[{paso.x, paso.y}] == inicio)) paso = desde[{paso.x, paso.y}];
-            for (int d = 0; d < 4; ++d) {
-                if (inicio.x + kDx[d] == paso.x && inicio.y + kDy[d] == paso.y) pulsa(kFlecha[d]);
-            }
-            return true;
-        }
-        for (int d = 0; d < 4; ++d) {
-            const Celda n{c.x + kDx[d], c.y + kDy[d]};
-            const bool salida = enTablero(n.x, n.y) && s_.form.Tablero(n.x, n.y) == CeldaSalida;
-            if ((!salida && !esCalle(n)) || desde.count({n.x, n.y})) continue;
-            if (s_.form.Tablero(n.x, n.y) == CeldaMonstruo || (evitaPeligro && peligrosa(n)))
-                continue;
-            desde[{n.x, n.y}] = c;
-            cola.push_back(n);
-        }
-    }
-    return false;
-}
-
-void JugadorAutomatico::pulsa(Entero codigo, Entero shift) {
-    ++teclas_;
-    s_.key(codigo, shift);
-    if (despues_) despues_();
-}
-
-bool JugadorAutomatico::esCalle(Celda c) const {
-    return enZonaDeJuego(c.x, c.y) && s_.form.Tablero(c.x, c.y) != CeldaPared;
-}
-
-bool JugadorAutomatico::peligrosa(Celda c) const {
-    // Worms still to come enter on the ring round the central block, on the player too.
-    const bool anillo = c.x >= 4 && c.x <= 8 && c.y >= 4 && c.y <= 8;
-    if (anillo && s_.form.MonstruosPorEntrar > 0) return true;
-    return std::any_of(s_.form.Monstruos.begin(), s_.form.Monstruos.end(), [&](auto& m) {
-        return esVerdadero(m.Activo) && std::abs(m.X - c.x) + std::abs(m.Y - c.y) <= 1;
-    });
-}
-
-bool JugadorAutomatico::hayGusanoEn(const Celdas& celdas) const {
-    return std::any_of(s_.form.Monstruos.begin(), s_.form.Monstruos.end(), [&](auto& m) {
-        return esVerdadero(m.Activo) && contiene(celdas, Celda{m.X, m.Y});
-    });
-}
-
-// The cells a bomb's flames reach: three cells along each street leaving its cell.
-JugadorAutomatico::Celdas JugadorAutomatico::llamasDesde(Celda bomba) const {
-    Celdas out{bomba};
-    for (int d = 0; d < 4; ++d) {
-        for (int r = 1; r <= 3 && esCalle({bomba.x + kDx[d] * r, bomba.y + kDy[d] * r}); ++r)
-            out.push_back({bomba.x + kDx[d] * r, bomba.y + kDy[d] * r});
-    }
-    return out;
-}
-
-JugadorAutomatico::Celdas JugadorAutomatico::llamasVivas() const {
-    Celdas out;
-    for (const RegistroBomba& b : s_.form.Bombas) {
-        if (!esVerdadero(b.Activa) || b.X == -1) continue;
-        const Celdas llamas = llamasDesde({b.X, b.Y});
-        out.insert(out.end(), llamas.begin(), llamas.end());
-    }
-    return out;
+    return {terminada && s_.form.Fase == 25 && s_.form.Vidas > 0, terminada};
 }
 
 }  // namespace gus::testing
