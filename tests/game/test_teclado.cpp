@@ -57,12 +57,13 @@ TEST_F(Keys, StepSoundAlternatesOnEveryStepTakenAndSilencesTheWallsLeft) {
     EXPECT_EQ(heard(), (Strings{on("Wmp1(0)", Sonido::PasoA), on("Wmp1(2)", Sonido::PasoA),
                                 on("Wmp1(0)", Sonido::PasoB), on("Wmp1(2)", Sonido::PasoB),
                                 on("Wmp1(2)", Sonido::PasoA)}));
-    EXPECT_FALSE(k().Wmp1[0]->playing()) << "no wall north of (4, 12)";
-    putPlayer(4, 3);
-    key(tecla::Abajo);  // (4, 4): no wall on any side, yet the alternation moves on
+    putPlayer(4, 2);
+    key(tecla::Abajo);  // (4, 3): walls east and west
+    key(tecla::Abajo);  // (4, 4): none, so every wall falls silent; the alternation moves on
+    for (int w = 0; w < 4; ++w) EXPECT_FALSE(k().Wmp1[w]->playing()) << w;
     const std::size_t m = mark();
     key(tecla::Abajo);
-    EXPECT_EQ(heard(m), (Strings{on("Wmp1(1)", Sonido::PasoA), on("Wmp1(3)", Sonido::PasoA)}));
+    EXPECT_EQ(heard(m), (Strings{on("Wmp1(1)", Sonido::PasoB), on("Wmp1(3)", Sonido::PasoB)}));
 }
 
 TEST_F(Keys, RadarCountsFreeCellsToTheFirstThingAheadIgnoringBombsAndARepeatGetsABlank) {
