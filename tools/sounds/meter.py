@@ -1,24 +1,18 @@
 #!/usr/bin/python3
 # Measures every sound of the catalogue against the mix plan of README.md and the hashes of manifest.tsv.
-"""Usage: meter.py [--hashes] FOLDER
-
-Prints each file's figures; exits 1 when a file is off the plan or is not the one manifest.tsv
-records (with --hashes, only that is checked). Loudness and true peak are ffmpeg's ebur128; a file
-shorter than one 400 ms block is measured repeated, which is the mean power of its own frames.
-"""
+"""Usage: meter.py [--hashes] FOLDER   (prints each file's figures; exits 1 on a fault)"""
 import hashlib, os, re, subprocess, sys, wave
 
 import numpy as np
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-MAX_SEAM_RATIO = 4.0   # the loop's join is no bigger a jump than 4 typical sample steps
-MAX_DC, MAX_SET_BYTES = 0.001, 10e6
+MAX_SEAM_RATIO, MAX_DC, MAX_SET_BYTES = 4.0, 0.001, 10e6  # the seam: a jump of 4 typical sample steps
 MIN_DISTANCE_DB = 2.0  # a copy, even re-levelled by 1 dB, lies below; the two steps lie 4 dB apart
 below = lambda x, dbfs: np.abs(x).max() < 10 ** (dbfs / 20)
 
 
 def ebur128(x, rate):
-    """(integrated LUFS, true peak dBTP) as ffmpeg reads them."""
+    """(integrated LUFS, true peak dBTP); a sound shorter than a 400 ms block is played over for 4 s."""
     x = np.tile(x, (-(-rate * 4 // len(x)), 1)) if len(x) < rate * 0.4 else x
     log = subprocess.run(["ffmpeg", "-nostats", "-f", "f32le", "-ar", str(rate), "-ac", str(x.shape[1]), "-i", "-",
                           "-af", "ebur128=peak=true", "-f", "null", "-"], input=x.astype("<f4").tobytes(),
@@ -31,7 +25,7 @@ def first_pause(x, rate):
     win = rate // 100
     sounding = np.nonzero(np.abs(x[:len(x) // win * win]).reshape(-1, win * x.shape[1]).max(axis=1) >= 10 ** -2.5)[0]
     at = np.nonzero(np.diff(sounding) > 10)[0]
-    return ((sounding[at[0]] + 1) / 100, 10.0 * (sounding[at[0] + 1] - sounding[at[0]] - 1)) if at.size else (1e9, 0)
+    return ((sounding[at[0]] + 1) / 100, 10.0 * (sounding[at[0] + 1] - sounding[at[0]] - 1)) if at.size else (np.inf, 0)
 
 
 def fingerprint(x, rate):
@@ -125,12 +119,10 @@ def main(args):
         return faults
     plan = tables(os.path.join(HERE, "README.md"))
     roles = {r[0]: r[1:8] for r in plan["role"]}
-    print("%-10s %-7s ch seconds   LUFS  dBTP     dc <60Hz%% bandLU click cut onsetms  pause@s+ms  seam" % ("file", "role"))
     for s in catalogue:
         s["m"] = m = measure(path(s))  # a file wave cannot read stops the check with its error
-        print("%-10s %-7s %2d %7.3f %6.1f %5.1f %6.4f %6.1f %6.1f %5d %3d %7.1f %11s %5.1f" % (
-            s["file"], s["role"], m["ch"], m["seconds"], m["lufs"], m["tp"], m["dc"], m["low"], m["band"],
-            m["click"], m["cut"], m["onset"], m["pause"][1] and "%.2f+%.0f" % m["pause"] or "-", m["seam"]))
+        print(s["file"], s["role"], " ".join("%s %s" % (k, np.round(np.array(v, float), 3))
+                                     for k, v in m.items() if k != "print"))
         faults += ["%s: %s" % (s["file"], f) for f in
                    (file_faults(m, s["role"], *roles[s["role"]]) if s["role"] in roles else ["no plan"])]
     return faults + set_faults(catalogue, plan, folder)
