@@ -53,9 +53,7 @@ inline std::vector<unsigned char> goodWav(std::size_t frames = 4800) {
 }
 
 inline void writeFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
 }
 
 // A fresh folder under the system's temporary folder, removed with everything in it.

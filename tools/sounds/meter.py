@@ -129,8 +129,6 @@ def main(args):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) not in (2, 3):
-        sys.exit(__doc__)
-    faults = main(sys.argv[1:])
+    faults = main(sys.argv[1:]) if len(sys.argv) in (2, 3) else sys.exit(__doc__)
     print("".join("OFF THE PLAN: %s\n" % f for f in faults), end="")
     sys.exit(1 if faults else 0)
