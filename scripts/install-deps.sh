@@ -14,7 +14,7 @@ packages=(
   # The package: manual pages from scdoc, and Debian's checkers of the .deb and its metadata.
   scdoc lintian appstream desktop-file-utils
   # The sound check: loudness meter and, to compare hashes, the sound generator's tools.
-  sox espeak-ng python3-numpy python3-scipy
+  sox espeak-ng ffmpeg python3-numpy
 )
 
 missing=()

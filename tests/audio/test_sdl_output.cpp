@@ -14,13 +14,6 @@
 namespace gus {
 namespace {
 
-// SDL reads these when it opens the device; the disk driver runs about five times real time.
-void useDriver(const char* name, const std::string& diskFile = "") {
-    setenv("SDL_AUDIODRIVER", name, 1);
-    setenv("SDL_DISKAUDIOFILE", diskFile.c_str(), 1);
-    setenv("SDL_DISKAUDIODELAY", "1", 1);
-}
-
 // True once `done` holds; false if it still does not after ten seconds.
 bool waitFor(const std::function<bool()>& done) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -29,19 +22,47 @@ bool waitFor(const std::function<bool()>& done) {
     return done();
 }
 
-bool waitForCallbacks(const SdlAudioOutput& out, std::uint64_t count) {
-    const std::uint64_t target = out.callbacks() + count + 1;
-    return waitFor([&] { return out.callbacks() >= target; });
-}
-
 class SdlOutput : public ::testing::Test {
   protected:
     void SetUp() override { test::writeFile(goodPath, test::goodWav(48000)); }
-    void start(SdlAudioOutput& out, int voice, const std::string& path) {
+    // SDL reads these when it opens the device; the disk driver runs about five times real time.
+    void useDriver(const char* name) {
+        setenv("SDL_AUDIODRIVER", name, 1);
+        setenv("SDL_DISKAUDIOFILE", rawPath.c_str(), 1);
+        setenv("SDL_DISKAUDIODELAY", "1", 1);
+    }
+    static bool waitForCallbacks(const SdlAudioOutput& out, std::uint64_t count) {
+        const std::uint64_t target = out.callbacks() + count + 1;
+        return waitFor([&] { return out.callbacks() >= target; });
+    }
+    static void start(SdlAudioOutput& out, int voice, const std::string& path) {
         out.load(voice, path);
         out.play(voice, true);
         out.commit();
     }
+    // What `act` starts, as float stereo frames the device wrote to its file, from the first
+    // frame with any sound on: at least kSkip + kWindow frames.
+    std::vector<float> capture(const std::function<void(SdlAudioOutput&)>& act) {
+        useDriver("disk");
+        const auto bytes = [&] {
+            return std::max<std::streamoff>(0, std::ifstream(rawPath, std::ios::ate).tellg());
+        };
+        {
+            SdlAudioOutput out(1024);
+            EXPECT_TRUE(out.opened());
+            act(out);
+            out.commit();
+            // The start is at most a write buffer and a callback beyond what the file shows now.
+            const std::streamoff wanted = bytes() + (kSkip + kWindow) * 8 + (64 << 10);
+            EXPECT_TRUE(waitFor([&] { return bytes() >= wanted; }));
+        }
+        std::vector<float> heard(bytes() / sizeof(float));
+        std::ifstream(rawPath).read(reinterpret_cast<char*>(heard.data()), bytes());
+        const auto first = std::find_if(heard.begin(), heard.end(), [](float x) { return x != 0; });
+        heard.erase(heard.begin(), heard.begin() + (first - heard.begin()) / 2 * 2);
+        return heard;
+    }
+    static constexpr std::size_t kSkip = 2400, kWindow = 4800;  // 50 ms in; 100 periods of 1 kHz
     test::TempDir dir;
     std::string goodPath = dir.file("good.wav"), rawPath = dir.file("device.raw");
 };
@@ -59,10 +80,8 @@ TEST_F(SdlOutput, FileIsReadOnceAndABrokenOneSilencesOnlyItsOwnVoice) {
     test::writeFile(latePath, test::goodWav());
     start(out, good, goodPath);
     start(out, late, latePath);
-    EXPECT_FALSE(out.playing(late));
     ASSERT_TRUE(waitForCallbacks(out, 2));
-    EXPECT_TRUE(out.playing(good));
-    EXPECT_NE(out.firstFrameNanos(good), 0);
+    EXPECT_TRUE(out.playing(good) && out.firstFrameNanos(good) != 0);
     EXPECT_FALSE(out.playing(late));
     start(out, good, dir.file("nowhere/missing.wav"));  // a broken file over a good one
     ASSERT_TRUE(waitForCallbacks(out, 2));
@@ -81,9 +100,7 @@ TEST_F(SdlOutput, WithoutADeviceEveryOperationIsASilentNoOpAndAnOutputCanBeMadeO
         out.setGains(v, 3000, -600);
         start(out, v, goodPath);
         out.beep();
-        out.commit();
-        EXPECT_FALSE(out.playing(v));
-        EXPECT_EQ(out.firstFrameNanos(v), 0);
+        EXPECT_FALSE(out.playing(v) || out.firstFrameNanos(v) != 0);
         out.stop(v);
         out.destroyVoice(v);
         out.commit();
@@ -91,42 +108,14 @@ TEST_F(SdlOutput, WithoutADeviceEveryOperationIsASilentNoOpAndAnOutputCanBeMadeO
     }
     useDriver("dummy");
     SdlAudioOutput out;
-    EXPECT_TRUE(out.opened());
-    EXPECT_TRUE(waitForCallbacks(out, 1));
-}
-
-constexpr std::size_t kSkip = 2400, kWindow = 4800;  // 50 ms in; 100 periods of 1 kHz
-
-// What `act` starts, as raw float stereo frames read back from the device's file, from the first
-// frame with any sound on: at least kSkip + kWindow frames.
-std::vector<float> capture(const std::string& rawPath,
-                           const std::function<void(SdlAudioOutput&)>& act) {
-    useDriver("disk", rawPath);
-    const auto bytes = [&] {
-        return std::max<std::streamoff>(0, std::ifstream(rawPath, std::ios::ate).tellg());
-    };
-    {
-        SdlAudioOutput out(1024);
-        EXPECT_TRUE(out.opened());
-        act(out);
-        out.commit();
-        // The start is at most a write buffer and a callback beyond what the file shows now.
-        const std::streamoff wanted = bytes() + (kSkip + kWindow) * 8 + (64 << 10);
-        EXPECT_TRUE(waitFor([&] { return bytes() >= wanted; }));
-    }
-    std::vector<float> heard(bytes() / sizeof(float));
-    std::ifstream(rawPath, std::ios::binary)
-        .read(reinterpret_cast<char*>(heard.data()), static_cast<std::streamsize>(bytes()));
-    const auto first = std::find_if(heard.begin(), heard.end(), [](float x) { return x != 0.0f; });
-    heard.erase(heard.begin(), heard.begin() + (first - heard.begin()) / 2 * 2);
-    return heard;
+    EXPECT_TRUE(out.opened() && waitForCallbacks(out, 1));
 }
 
 // The gain law itself is the mixer's; here, that it reaches the device whole, each side in place.
 TEST_F(SdlOutput, OnTheDeviceBalanceLowersTheOtherSideAndVolumeBothSides) {
     const int cases[][4] = {{3000, -600, -36, -6}, {-3000, 0, 0, -30}};  // gains; left, right dB
     for (const auto& c : cases) {
-        const auto heard = capture(rawPath, [&](SdlAudioOutput& out) {
+        const auto heard = capture([&](SdlAudioOutput& out) {
             const auto v = out.createVoice("sine");
             out.setGains(v, c[0], c[1]);
             start(out, v, goodPath);
@@ -135,7 +124,7 @@ TEST_F(SdlOutput, OnTheDeviceBalanceLowersTheOtherSideAndVolumeBothSides) {
         for (int side : {0, 1}) {
             double sum = 0.0;
             for (std::size_t i = kSkip; i < kSkip + kWindow; ++i)
-                sum += double{heard[2 * i + side]} * heard[2 * i + side];
+                sum += std::pow(heard[2 * i + side], 2);
             const double db = 20.0 * std::log10(std::sqrt(sum / kWindow) / (0.5 / std::sqrt(2.0)));
             EXPECT_NEAR(db, c[2 + side], 0.5) << c[0] << ", " << c[1] << ", side " << side;
         }
@@ -143,24 +132,23 @@ TEST_F(SdlOutput, OnTheDeviceBalanceLowersTheOtherSideAndVolumeBothSides) {
 }
 
 TEST_F(SdlOutput, BeepIsAnEightHundredEightyHertzToneOf120MillisecondsAtMinus12Dbfs) {
-    const auto heard = capture(rawPath, [](SdlAudioOutput& out) { out.beep(); });
+    const auto heard = capture([](SdlAudioOutput& out) { out.beep(); });
     float peak = 0.0f;
-    std::vector<double> upwardCrossings;
+    std::vector<double> upward;  // frames where the tone crosses zero going up
     std::size_t last = 0;
     for (std::size_t i = 0; i < heard.size() / 2; ++i) {
         ASSERT_EQ(heard[2 * i], heard[2 * i + 1]) << i;
         if (heard[2 * i] == 0.0f) continue;
         peak = std::max(peak, std::abs(heard[2 * i]));
         last = i;
-        if (i > 0 && heard[2 * i - 2] < 0.0f && heard[2 * i] >= 0.0f)
-            upwardCrossings.push_back(static_cast<double>(i));
+        if (i > 0 && heard[2 * i - 2] < 0.0f && heard[2 * i] > 0.0f)
+            upward.push_back(static_cast<double>(i));
     }
     EXPECT_NEAR(20.0 * std::log10(peak), -12.0, 0.1);
     EXPECT_NEAR(static_cast<double>(last + 1), 0.120 * kMixRate, 48.0);
-    ASSERT_GT(upwardCrossings.size(), 100u);
-    const double periods = static_cast<double>(upwardCrossings.size() - 1);
-    EXPECT_NEAR(periods * kMixRate / (upwardCrossings.back() - upwardCrossings.front()), 880.0,
-                2.0);
+    ASSERT_GT(upward.size(), 100u);
+    const double periods = static_cast<double>(upward.size() - 1);
+    EXPECT_NEAR(periods * kMixRate / (upward.back() - upward[0]), 880.0, 2.0);
     EXPECT_LT(std::abs(heard[2 * 24]), 0.26f * 0.25f);  // soft edges: half a millisecond in
     EXPECT_LT(std::abs(heard[2 * last]), 1e-3f);
 }

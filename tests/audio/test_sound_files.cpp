@@ -34,15 +34,13 @@ TEST(ShippedSounds, EachDecodesAndLastsAsLongAsItsRoleAllowsByItsHeaderToo) {
     for (const SoundFile& s : kSoundCatalogue) {
         catalogue.insert(s.file);
         const auto bytes = readSoundFile(soundPath({runningProgramFolder(), '/'}, s.file));
-        ASSERT_TRUE(bytes.has_value()) << s.file;
-        const auto sound = decodeWavBytes(*bytes);
-        const auto header = parseWavHeader(bytes->data(), bytes->size());
-        ASSERT_TRUE(sound && header) << s.file;
+        const auto sound = bytes ? decodeWavBytes(*bytes) : nullptr;
+        const auto header = bytes ? parseWavHeader(bytes->data(), bytes->size()) : std::nullopt;
+        ASSERT_TRUE(sound && header && kSeconds.contains(s.file)) << s.file;
         const double seconds = static_cast<double>(sound->frames()) / kMixRate;
         EXPECT_DOUBLE_EQ(header->seconds(), seconds) << s.file;
-        ASSERT_TRUE(kSeconds.contains(s.file)) << s.file;
-        EXPECT_GE(seconds, kSeconds.at(s.file).first) << s.file;
-        EXPECT_LE(seconds, kSeconds.at(s.file).second) << s.file;
+        EXPECT_TRUE(seconds >= kSeconds.at(s.file).first && seconds <= kSeconds.at(s.file).second)
+            << s.file << ": " << seconds << " s";
     }
     for (const auto& entry : std::filesystem::directory_iterator(runningProgramFolder()))
         if (entry.path().extension() == ".wav") beside.insert(entry.path().filename().string());

@@ -21,9 +21,9 @@ std::optional<WavInfo> header(const std::vector<unsigned char>& bytes) {
 }
 
 // Lengths are read from all four bytes of the data size: a minute of CD-quality sound is ten MB.
-TEST(WavDecoder, HeaderGivesTheFormatAndLengthsOfAnySize) {
-    for (const std::int64_t bytes :
-         {0LL, 1000LL, 65535LL, 65536LL, 70000LL, 0x1234567LL, 0xFFFFFFF0LL}) {
+// The reader only refuses what cannot be a sound at all; the decoder judges the rest.
+TEST(WavDecoder, HeaderGivesTheFormatAndLengthsOfAnySizeAndRefusesOnlyTheAbsurd) {
+    for (const std::int64_t bytes : {0LL, 1000LL, 65535LL, 65536LL, 0x1234567LL, 0xFFFFFFF0LL}) {
         const auto info =
             header(wavBytes({.channels = 2, .rate = 44100, .dataBytes = bytes}, Pcm{}));
         ASSERT_TRUE(info.has_value()) << bytes;
@@ -32,11 +32,6 @@ TEST(WavDecoder, HeaderGivesTheFormatAndLengthsOfAnySize) {
             std::tuple(2, 44100, 16, bytes));
         EXPECT_DOUBLE_EQ(info->seconds(), static_cast<double>(bytes) / (44100 * 4));
     }
-    test::TempDir dir;
-    test::writeFile(dir.file("a.wav"), test::goodWav(48000));
-    EXPECT_DOUBLE_EQ(readWavInfo(dir.file("a.wav"))->seconds(), 1.0);
-    EXPECT_FALSE(readWavInfo(dir.file("none.wav")).has_value());
-    // The reader only refuses what cannot be a sound at all; the decoder judges the rest.
     // clang-format off
     const std::pair<test::WavLayout, bool> formats[] = {{{.bits = 8}, true}, {{.bits = 7}, false},
         {{.rate = 1}, true}, {{.rate = 0}, false}, {{.channels = 1}, true}, {{.channels = 0}, false}};
@@ -46,28 +41,21 @@ TEST(WavDecoder, HeaderGivesTheFormatAndLengthsOfAnySize) {
             << layout.bits << " bits, " << layout.rate << " Hz, " << layout.channels << " channels";
 }
 
-// The RIFF size is ignored, as many writers get it wrong.
-TEST(WavDecoder, MonoBecomesTheSameSampleOnBothSidesAndStereoKeepsItsSides) {
+// The RIFF size is ignored, as many writers get it wrong; other rates are converted keeping the
+// end.
+TEST(WavDecoder, MonoGoesToBothSidesStereoKeepsItsSidesAndOtherRatesBecome48k) {
     const Pcm pcm = test::sine(1000.0, 0.5, 48000, 480);
     const auto mono = decodeWavBytes(wavBytes({.riffBytes = 0}, pcm));
-    ASSERT_NE(mono, nullptr);
-    ASSERT_EQ(mono->frames(), pcm.size());
+    ASSERT_TRUE(mono && mono->frames() == pcm.size());
     for (std::size_t i = 0; i < pcm.size(); ++i)
         for (int side : {0, 1}) ASSERT_FLOAT_EQ(mono->frame(i)[side], pcm[i] / 32768.0f) << i;
-    Pcm sides;
-    for (int i = 0; i < 100; ++i) sides.insert(sides.end(), {1000, -2000});
-    const auto stereo = decodeWavBytes(wavBytes({.channels = 2}, sides));
-    ASSERT_NE(stereo, nullptr);
-    ASSERT_EQ(stereo->frames(), 100u);
-    EXPECT_FLOAT_EQ(stereo->frame(50)[0], 1000 / 32768.0f);
-    EXPECT_FLOAT_EQ(stereo->frame(50)[1], -2000 / 32768.0f);
-}
-
-TEST(WavDecoder, OtherRatesAreConvertedTo48kKeepingTheEnd) {
+    const auto stereo = decodeWavBytes(wavBytes({.channels = 2}, Pcm{0, 0, 1000, -2000}));
+    ASSERT_TRUE(stereo && stereo->frames() == 2u);
+    EXPECT_EQ(std::pair(stereo->frame(1)[0], stereo->frame(1)[1]),
+              std::pair(1000 / 32768.0f, -2000 / 32768.0f));
     const auto sound =
         decodeWavBytes(wavBytes({.rate = 22050}, test::sine(440, 0.5, 22050, 22050)));
-    ASSERT_NE(sound, nullptr);
-    EXPECT_EQ(sound->frames(), 48000u);
+    ASSERT_TRUE(sound && sound->frames() == 48000u);
     float tailPeak = 0.0f;
     for (std::size_t i = 47900; i < 48000; ++i) tailPeak = std::max(tailPeak, sound->frame(i)[0]);
     EXPECT_GT(tailPeak, 0.4f);
@@ -82,9 +70,7 @@ TEST(WavDecoder, FloatFileKeepsItsSamplesUnlessOneIsNotASaneNumber) {
         samples[60] = odd;
         const auto sound = decodeWavBytes(wavBytes({.bits = 32, .tag = 3}, samples));
         EXPECT_EQ(sound != nullptr, odd == 0.25f) << odd;
-        if (!sound) continue;
-        EXPECT_EQ(sound->frames(), 100u);
-        EXPECT_FLOAT_EQ(sound->frame(60)[1], 0.25f);
+        EXPECT_TRUE(!sound || (sound->frames() == 100u && sound->frame(60)[1] == 0.25f));
     }
 }
 
@@ -96,10 +82,11 @@ TEST(WavDecoder, ReadsAGoodFileAndGivesNothingForOnesThatCannotBeRead) {
     mkfifo(dir.file("pipe.wav").c_str(), 0600);  // a reader would wait for a writer forever
     for (const char* name : {"empty.wav", "folder.wav", "pipe.wav", "no/such.wav"})
         EXPECT_EQ(decodeWavFile(dir.file(name)), nullptr) << name;
-    test::writeFile(dir.file("good.wav"), test::goodWav());
+    EXPECT_FALSE(readWavInfo(dir.file("no/such.wav")).has_value());
+    test::writeFile(dir.file("good.wav"), test::goodWav(48000));
     const auto sound = decodeWavFile(dir.file("good.wav"));
-    ASSERT_NE(sound, nullptr);
-    EXPECT_EQ(sound->frames(), 4800u);
+    EXPECT_TRUE(sound && sound->frames() == 48000u);
+    EXPECT_DOUBLE_EQ(readWavInfo(dir.file("good.wav"))->seconds(), 1.0);
     // Root reads a file whatever its mode; the missing-folder case stands in for it then.
     chmod(dir.file("good.wav").c_str(), 0);
     EXPECT_TRUE(geteuid() == 0 || decodeWavFile(dir.file("good.wav")) == nullptr);

@@ -21,15 +21,14 @@ struct WavLayout {
 
 template <class Sample>
 std::vector<unsigned char> wavBytes(const WavLayout& l, const std::vector<Sample>& samples) {
-    const std::int64_t n = static_cast<std::int64_t>(samples.size() * sizeof(Sample));
+    const auto n = static_cast<std::int64_t>(samples.size() * sizeof(Sample));
     const std::int64_t align = l.channels * l.bits / 8;
     // clang-format off
-    const auto size = [](std::int64_t claim, std::int64_t real) { return claim < 0 ? real : claim; };
     const auto tag = [](const char* t) { return std::int64_t{t[0] | t[1] << 8 | t[2] << 16 | t[3] << 24}; };
     const std::pair<std::int64_t, int> fields[] = {  // value, bytes
-        {tag("RIFF"), 4}, {size(l.riffBytes, 36 + n), 4}, {tag("WAVE"), 4}, {tag("fmt "), 4},
+        {tag("RIFF"), 4}, {l.riffBytes < 0 ? 36 + n : l.riffBytes, 4}, {tag("WAVE"), 4}, {tag("fmt "), 4},
         {16, 4}, {l.tag, 2}, {l.channels, 2}, {l.rate, 4}, {l.rate * align, 4},
-        {align, 2}, {l.bits, 2}, {tag("data"), 4}, {size(l.dataBytes, n), 4}};
+        {align, 2}, {l.bits, 2}, {tag("data"), 4}, {l.dataBytes < 0 ? n : l.dataBytes, 4}};
     // clang-format on
     std::vector<unsigned char> out;
     for (const auto& [value, bytes] : fields)
@@ -39,13 +38,12 @@ std::vector<unsigned char> wavBytes(const WavLayout& l, const std::vector<Sample
     return out;
 }
 
-inline std::vector<std::int16_t> sine(double hertz, double amplitude, int rate,
-                                      std::size_t frames) {
+inline std::vector<std::int16_t> sine(double hertz, double level, int rate, std::size_t frames) {
     std::vector<std::int16_t> pcm(frames);
+    const double step = 2.0 * std::numbers::pi * hertz / rate;
     for (std::size_t i = 0; i < frames; ++i)
-        pcm[i] = static_cast<std::int16_t>(
-            std::lround(amplitude * 32767.0 *
-                        std::sin(2.0 * std::numbers::pi * hertz * static_cast<double>(i) / rate)));
+        pcm[i] =
+            static_cast<std::int16_t>(std::lround(level * 32767.0 * std::sin(step * double(i))));
     return pcm;
 }
 
@@ -55,25 +53,21 @@ inline std::vector<unsigned char> goodWav(std::size_t frames = 4800) {
 }
 
 inline void writeFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
 }
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 struct TempDir {
-    TempDir() {
+    std::filesystem::path path = [] {
         std::string name = (std::filesystem::temp_directory_path() / "gus-audio-XXXXXX").string();
         if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path = name;
-    }
-    TempDir(const TempDir&) = delete;
+        return name;
+    }();
     ~TempDir() {
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
     }
     std::string file(const std::string& name) const { return (path / name).string(); }
-    std::filesystem::path path;
 };
 
 }  // namespace gus::test

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
 # GUSANICIDA - measures every sound file against the mix plan and the recorded hashes.
-#
 # Usage: tools/sounds/check.sh [--regenerate] [folder]     (default: <repo>/data)
 # Status 1 when meter.py finds a file off the plan of README.md or not the one of manifest.tsv; with
 # --regenerate, where the installed sox, espeak-ng and Spanish voice are those of the manifest, every
@@ -10,20 +9,16 @@ HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 REGENERATE=0
 [ "${1:-}" = --regenerate ] && { REGENERATE=1; shift; }
 DIR="${1:-$HERE/../../data}"
-PYTHON=/usr/bin/python3  # Debian's own, where python3-numpy and python3-scipy live
-command -v sox >/dev/null && "$PYTHON" -c 'import numpy, scipy' 2>/dev/null || {
-    echo "check skipped: it needs sox, python3-numpy and python3-scipy" >&2
-    exit 77
-}
+PYTHON=/usr/bin/python3  # Debian's own, where python3-numpy lives
+command -v sox >/dev/null && command -v ffmpeg >/dev/null && "$PYTHON" -c 'import numpy' 2>/dev/null ||
+    { echo "check skipped: it needs sox, ffmpeg and python3-numpy" >&2; exit 77; }
 status=0
 "$PYTHON" "$HERE/meter.py" "$DIR" || status=1
-if [ $REGENERATE = 0 ]; then
-    :
-elif ! command -v espeak-ng >/dev/null; then
+if [ $REGENERATE = 1 ] && ! command -v espeak-ng >/dev/null; then
     echo "not regenerated: espeak-ng is not installed"
-elif [ "$("$HERE/manifest.sh" "$DIR" | grep '^tool')" != "$(grep '^tool' "$HERE/manifest.tsv")" ]; then
+elif [ $REGENERATE = 1 ] && [ "$("$HERE/manifest.sh" "$DIR" | grep '^tool')" != "$(grep '^tool' "$HERE/manifest.tsv")" ]; then
     echo "not regenerated: the installed tools are not those of manifest.tsv"
-else
+elif [ $REGENERATE = 1 ]; then
     scratch=$(mktemp -d)
     trap 'rm -rf "$scratch"' EXIT
     echo "regenerated:"
