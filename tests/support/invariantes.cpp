@@ -54,6 +54,12 @@ std::vector<std::string> violaciones(const SimSession& s) {
           "player off the streets");
     falla(f.Vidas < 1 || f.Vidas > 5, "Vidas out of 1..5 in a running game");
     falla(f.Fase < 1 || f.Fase > 25, "Fase out of 1..25");
+    // Nothing grows beyond its bounds from game to game in one window.
+    const ControlesForm1* k = f.controlesSiHay();
+    falla(k->TMRMonstruo.count() > 15 || k->WMPMonstruo.count() > 15 || k->TMRBomba.count() > 5 ||
+              k->WMPBomba.count() > 5 || s.p.scheduler.liveTimerCount() > 3 + 15 + 5 ||
+              s.p.audio.voiceCount() > 8 + 15 + 5,
+          "arrays, timers or voices grew");
     return out;
 }
 
@@ -98,6 +104,25 @@ int tormenta(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas) {
         if (azar() % 2 == 0) s.wait(static_cast<Millis>(azar() % 1500));
     }
     return maxSonidos;
+}
+
+Tormenta tormentaDePartidas(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas) {
+    Tormenta t;
+    for (int i = 0; i < teclas; ++i) {
+        if (!s.form.cargada()) {
+            s.dificultad = static_cast<Entero>(t.partidas % 3);
+            if (t.partidas++ % 2 == 1) s.p.rawDialogs.queueAnswer(Answer::Yes);
+            s.load();
+            s.form.Fase = static_cast<Entero>(1 + azar() % 25);
+            s.form.MonstruosPorEntrar = static_cast<Entero>(s.form.Fase - 1);
+            s.form.controles().TMRColocaMon.setEnabled(true);
+        }
+        const Entero vidas = s.form.Vidas;
+        t.maxSonidos = std::max(t.maxSonidos, tormenta(s, v, azar, 1));
+        t.muertes += s.form.Vidas < vidas;
+        t.maxEnTablero = std::max<int>(t.maxEnTablero, s.form.MonstruosEnTablero);
+    }
+    return t;
 }
 
 }  // namespace gus::testing

@@ -29,4 +29,12 @@ class Vigilante {
 // until the window closes. The most sounds one key started.
 int tormenta(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas);
 
+// `teclas` random keys over games loaded one after another in a closed session's window: every
+// difficulty in turn, each from a random phase with its worms coming in, a Yes to every other
+// game-over question (a new game in the same window).
+struct Tormenta {
+    int partidas = 0, muertes = 0, maxEnTablero = 0, maxSonidos = 0;
+};
+Tormenta tormentaDePartidas(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas);
+
 }  // namespace gus::testing
