@@ -44,20 +44,6 @@ TEST_F(Worms, FullBoardKeepsTheWaitingWormOutUntilAKill) {
               std::make_tuple(true, 9, 1, true));
 }
 
-TEST_F(Worms, OpenDirectionsAroundACellIgnoreWorms) {
-    putWorm(0, 5, 4, 1);
-    putWorm(1, 4, 3, 1);
-    // clang-format off
-    const std::tuple<int, int, std::string> cases[] = {
-        {2, 0, "24"}, {0, 2, "13"}, {6, 8, "24"}, {4, 4, "1234"}, {8, 8, "1234"}, {4, 0, "234"},
-        {0, 4, "123"}, {12, 8, "134"}, {8, 12, "124"}, {0, 0, "23"}, {12, 0, "34"}, {0, 12, "12"},
-        {12, 12, "14"}, {8, 1, "13"}, {-1, -1, ""}};
-    // clang-format on
-    for (const auto& [x, y, open] : cases)
-        EXPECT_EQ(f().BuscaDirecciones(static_cast<Entero>(x), static_cast<Entero>(y)), open)
-            << x << ", " << y;
-}
-
 struct StepCase {
     const char* name;
     int x, y, dir;

@@ -8,32 +8,6 @@ namespace {
 using WormSound = EmptyBoard;
 using Placed = std::tuple<std::string, int, int>;  // file, balance, volume
 
-// No board position gives exactly half a unit: K x d is a whole number when d is, and d is
-// otherwise irrational. Rounding is checked on both sides of one half (424.26 and 670.82).
-TEST_F(WormSound, StepIsPlacedFromTheWormsNewCell) {
-    // clang-format off
-    const int steps[][7] = {  // player x, y; worm from x, y, heading (straight on); balance, volume
-        {1, 4, 3, 0, 2, 1500, -1500}, {5, 4, 4, 6, 1, -500, -424}, {0, 2, 2, 0, 4, 500, -671},
-        {0, 0, 0, 2, 1, 0, -300}, {0, 0, 0, 10, 3, 0, -3300}, {8, 12, 8, 1, 1, 0, -3600},
-        {0, 12, 11, 12, 2, 6000, -3600}, {12, 12, 1, 0, 4, -6000, -5091}, {6, 12, 5, 12, 2, 0, 0}};
-    // clang-format on
-    for (const auto& c : steps) {
-        clearWorms();
-        putPlayer(c[0], c[1]);
-        putWorm(0, c[2], c[3], c[4]);
-        k().WMPMonstruo[0].setFileName(f().RutaSonidos +
-                                       Sonido::MuereGusano);  // its last sound a death
-        const std::size_t m = mark();
-        f().MueveMonstruo(0);
-        s.p.endOfEvent();
-        const auto e = sounds("WMPMonstruo(0)", m);
-        ASSERT_EQ(e.size(), 1u);
-        EXPECT_EQ(Placed(e[0].file, e[0].balance, e[0].volume),
-                  Placed(Sonido::PasoGusano, c[5], c[6]))
-            << c[2] << ", " << c[3] << " heading " << c[4];
-    }
-}
-
 // A kill by the fuse, and one by Shift inside a key whose tail re-places every worm channel: the
 // dying worm's sound stays where it died, 50 x sqrt(148) away.
 TEST_F(WormSound, FlameKillIsHeardFromTheWormsCellAndStaysThere) {
