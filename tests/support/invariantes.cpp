@@ -88,25 +88,11 @@ void Vigilante::comprueba() {
     }
 }
 
-int tormenta(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas) {
+Tormenta tormentaDePartidas(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas) {
     static constexpr Entero kTeclas[] = {tecla::Arriba,    tecla::Derecha, tecla::Abajo,
                                          tecla::Izquierda, tecla::Espacio, tecla::Mayusculas,
                                          tecla::V,         tecla::A,       tecla::Z,
                                          tecla::BloqMayus, tecla::Escape,  tecla::Enter};
-    int maxSonidos = 0;
-    for (int i = 0; i < teclas && s.form.cargada(); ++i) {
-        s.p.log.clear();  // what this key alone makes
-        s.key(kTeclas[azar() % std::size(kTeclas)], azar() % 8 == 0 ? tecla::BitCtrl : Entero{0});
-        v.comprueba();
-        int sonidos = 0;
-        for (const SimEvent& e : s.p.log.events()) sonidos += e.kind == SimEvent::Kind::Sound;
-        maxSonidos = std::max(maxSonidos, sonidos);
-        if (azar() % 2 == 0) s.wait(static_cast<Millis>(azar() % 1500));
-    }
-    return maxSonidos;
-}
-
-Tormenta tormentaDePartidas(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas) {
     Tormenta t;
     for (int i = 0; i < teclas; ++i) {
         if (!s.form.cargada()) {
@@ -118,7 +104,13 @@ Tormenta tormentaDePartidas(SimSession& s, Vigilante& v, std::mt19937& azar, int
             s.form.controles().TMRColocaMon.setEnabled(true);
         }
         const Entero vidas = s.form.Vidas;
-        t.maxSonidos = std::max(t.maxSonidos, tormenta(s, v, azar, 1));
+        s.p.log.clear();  // what this key alone makes
+        s.key(kTeclas[azar() % std::size(kTeclas)], azar() % 8 == 0 ? tecla::BitCtrl : Entero{0});
+        v.comprueba();
+        int sonidos = 0;
+        for (const SimEvent& e : s.p.log.events()) sonidos += e.kind == SimEvent::Kind::Sound;
+        t.maxSonidos = std::max(t.maxSonidos, sonidos);
+        if (azar() % 2 == 0) s.wait(static_cast<Millis>(azar() % 1500));
         t.muertes += s.form.Vidas < vidas;
         t.maxEnTablero = std::max<int>(t.maxEnTablero, s.form.MonstruosEnTablero);
     }

@@ -25,13 +25,10 @@ class Vigilante {
     EventRoad::Listener porEvento_;
 };
 
-// Random game keys, an eighth with Ctrl, at random gaps (half of them none), checked after each,
-// until the window closes. The most sounds one key started.
-int tormenta(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas);
-
-// `teclas` random keys over games loaded one after another in a closed session's window: every
-// difficulty in turn, each from a random phase with its worms coming in, a Yes to every other
-// game-over question (a new game in the same window).
+// `teclas` random game keys (an eighth with Ctrl, at random gaps, half of them none), each checked,
+// over games loaded one after another in a closed session's window: every difficulty in turn, each
+// from a random phase with its worms coming in, a Yes to every other game-over question (a new
+// game in the same window). The most sounds one key started, among other counts.
 struct Tormenta {
     int partidas = 0, muertes = 0, maxEnTablero = 0, maxSonidos = 0;
 };
