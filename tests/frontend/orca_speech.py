@@ -11,8 +11,7 @@ LINE = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'( ?)(?:\{.
 
 def same_words(utterance, text):
     """Orca ends an utterance with a full stop where the text has no stop of its own."""
-    u, t = utterance.strip(), text.strip()
-    return u == t or u == t + "."
+    return utterance.strip() in (text.strip(), text.strip() + ".")
 
 
 class Orca:
@@ -30,14 +29,12 @@ class Orca:
         return len(self.utterances())
 
     def settle(self, quiet=0.8, timeout=10.0):
-        """Waits until Orca has said nothing for `quiet` seconds; returns what it said."""
-        start = last = self.count()
-        deadline, calm_since = time.monotonic() + timeout, time.monotonic()
+        """Waits until Orca has said nothing for `quiet` seconds (at most `timeout` seconds)."""
+        last, deadline, calm_since = self.count(), time.monotonic() + timeout, time.monotonic()
         while time.monotonic() < deadline and time.monotonic() - calm_since < quiet:
             time.sleep(0.05)
             if self.count() != last:
                 last, calm_since = self.count(), time.monotonic()
-        return self.utterances()[start:]
 
     def wait_for(self, text, since, timeout=10.0):
         """The first (time, utterance) after index `since` with the text's words, or None."""
@@ -47,7 +44,6 @@ class Orca:
                 if same_words(u, text):
                     return t, u
             time.sleep(0.02)
-        return None
 
 
 def key(keys):
