@@ -16,14 +16,15 @@ namespace gus {
 namespace {
 
 using std::tuple;
+using testing::Heard;
+using testing::Heards;
 
 TEST(MenuLayout, FreeHeightRoundsHalfToEvenAndTheGapDropsItsFractionTowardsZero) {
     // clang-format off
     // Buttons, client height, gap: 2.5 free twips round to 2 and 3.5 to 4, 2.6 to a whole gap.
     const tuple<int, double, int> gaps[] = {
         {7, 7590, 511}, {2, 1002.5, 0}, {2, 1003.5, 1}, {2, 1002.6, 1}, {7, 3400, -12}};
-    const std::pair<double, long long> rounded[] = {
-        {0.5, 0}, {1.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4, 2}};
+    const std::pair<double, long long> rounded[] = {{0.5, 0}, {1.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4, 2}};
     // clang-format on
     for (const auto& [buttons, height, gap] : gaps) EXPECT_EQ(menuButtonGap(buttons, height), gap);
     for (const auto& [value, whole] : rounded) EXPECT_EQ(roundHalfToEven(value), whole) << value;
@@ -34,12 +35,7 @@ class Menu : public ::testing::Test {
   protected:
     Menu() { menu.show(); }
     QPushButton* button(int i) const { return menu.Command1(i); }
-    int music() const { return f.starts(Sonido::MusicaMenu); }
-    template <class W>
-    void whenModal(std::function<void(W&)> script) {
-        f.whenModal([script](QDialog& d) { script(dynamic_cast<W&>(d)); });
-    }
-
+    long music() const { return f.starts(Sonido::MusicaMenu); }
     testing::SimFrontend f;
     FormIni menu{f.services, f.modalRunner()};
 };
@@ -54,24 +50,22 @@ TEST_F(Menu, SevenButtonsInTabOrderWithTheirAccessKeysUnspokenAndTheMusicLooping
               tuple("GUSANICIDA", 506, button(0)));
     for (int i = 0; i < kMenuButtons; ++i) {
         const auto& [caption, top] = buttons[i];
-        EXPECT_EQ(tuple(button(i)->text(),
-                        QAccessible::queryAccessibleInterface(button(i))->text(QAccessible::Name),
-                        button(i)->geometry()),
-                  tuple(caption, QString(caption).remove('&'), QRect(67, top, 267, 33)));
-        if (i > 0) {
-            EXPECT_EQ(button(i - 1)->nextInFocusChain(), button(i));
-        }
+        QPushButton* b = button(i);
+        EXPECT_EQ(
+            tuple(b->text(), QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name),
+                  b->geometry(), i ? button(i - 1)->nextInFocusChain() : b),
+            tuple(caption, QString(caption).remove('&'), QRect(67, top, 267, 33), b));
     }
     f.p.wait(600000);
     EXPECT_EQ(tuple(menu.Dificultad(), menu.MediaPlayer1().playing(), f.heard()),
-              tuple(1, true, testing::Heards{{"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}));
+              tuple(1, true, Heards{{"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}));
 }
 
 TEST_F(Menu, ArrowsMoveAndDifficultyCyclesMovingTheFocusToItsButtonOrSpeakingItThere) {
     QTest::keyClick(button(0), Qt::Key_Down);
-    EXPECT_EQ(menu.focusWidget(), button(1));
+    const QWidget* down = menu.focusWidget();
     QTest::keyClick(button(1), Qt::Key_Up);
-    EXPECT_EQ(menu.focusWidget(), button(0));
+    EXPECT_EQ(tuple(down, menu.focusWidget()), tuple(button(1), button(0)));
     for (auto [caption, value] : {tuple("&DIFICULTAD: DIFÍCIL", 2), tuple("&DIFICULTAD: FÁCIL", 0),
                                   tuple("&DIFICULTAD: NORMAL", 1)}) {
         button(0)->setFocus();
@@ -81,38 +75,35 @@ TEST_F(Menu, ArrowsMoveAndDifficultyCyclesMovingTheFocusToItsButtonOrSpeakingItT
     }
     menu.activateWindow();
     QCoreApplication::processEvents();
-    button(2)->click();
-    EXPECT_EQ(Announcer::program().lastAnnounced(), "DIFICULTAD: DIFÍCIL");
-    EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), music(), f.shown.size()), tuple(true, 1, 0u));
+    button(2)->click();  // the focus is there already: the caption is spoken
+    EXPECT_EQ(tuple(Announcer::program().lastAnnounced(), menu.MediaPlayer1().playing(), music(),
+                    f.shown.size()),
+              tuple("DIFICULTAD: DIFÍCIL", true, 1, 0u));
 }
 
-TEST_F(Menu, TheMusicStopsForEachTextDialogAndRestartsFromItsBeginningAfterwards) {
-    for (int i : {0, 1, 2}) {
-        whenModal<Dialog>([&](Dialog& d) {
-            EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), d.Mensaje(), menu.textDialog()),
-                      tuple(false, i + 1, &d));
-        });
-        button(std::vector{0, 3, 5}[i])->click();
-        EXPECT_EQ(tuple(music(), menu.MediaPlayer1().playing(), menu.textDialog()),
-                  tuple(2 + i, true, nullptr));
-    }
-    EXPECT_EQ(f.shown, (std::vector<std::string>{"Dialog", "Dialog", "Dialog"}));
-}
-
-TEST_F(Menu, TheIntroductionIsSilencedByAceptarOrItsCloseControlAndTheMusicComesBack) {
-    for (bool byAceptar : {true, false}) {
+// The introduction has a channel of its own, silenced with its window.
+TEST_F(Menu, EachTextDialogStopsTheMusicWhichRestartsFromItsBeginningAfterAceptarOrTheCloser) {
+    const Heard music = {"MediaPlayer1", Sonido::MusicaMenu, 0, 0};
+    const Heard intro = {"MediaPlayer1", Sonido::Introduccion, 0, 0};
+    for (auto [command, mensaje, byAceptar] :
+         {tuple(0, 1, true), tuple(0, 1, false), tuple(3, 2, true), tuple(5, 3, false)}) {
         f.p.log.clear();
-        whenModal<Dialog>([&](Dialog& d) { byAceptar ? d.OKButton()->click() : (void)d.close(); });
-        button(0)->click();
-        EXPECT_EQ(f.p.audio.voiceCount(), 1u);  // only the menu's channel is left
-        EXPECT_EQ(f.heard(), (testing::Heards{{"MediaPlayer1", Sonido::Introduccion, 0, 0},
-                                              {"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}));
+        f.whenModal<Dialog>([&](Dialog& d) {
+            EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), d.Mensaje(), menu.textDialog()),
+                      tuple(false, mensaje, &d));
+            byAceptar ? d.OKButton()->click() : (void)d.close();
+        });
+        button(command)->click();
+        EXPECT_EQ(tuple(f.p.audio.voiceCount(), menu.MediaPlayer1().playing(), menu.textDialog(),
+                        f.heard()),
+                  tuple(1u, true, nullptr, mensaje == 1 ? Heards{intro, music} : Heards{music}));
     }
+    EXPECT_EQ(f.shown, std::vector<std::string>(4, "Dialog"));
 }
 
 TEST_F(Menu, EveryGalleryHasFourteenEntriesAndEnterOnTheFirstGoesBackToTheMusicOnce) {
     for (int i = 0; i < 2; ++i) {
-        whenModal<Dialog1>([&](Dialog1& gallery) {
+        f.whenModal<Dialog1>([&](Dialog1& gallery) {
             EXPECT_EQ(gallery.List1()->count(), 14);
             gallery.List1()->setCurrentRow(10);
             gallery.List1()->setCurrentRow(0);
@@ -129,7 +120,7 @@ TEST_F(Menu, EveryGalleryHasFourteenEntriesAndEnterOnTheFirstGoesBackToTheMusicO
 TEST_F(Menu, OneGameWindowAtTheMenusDifficultyForTheWholeRunAndTheMusicAfterEachGame) {
     menu.setDificultad(2);
     GameWindow* first = nullptr;
-    whenModal<GameWindow>([&](GameWindow& game) {
+    f.whenModal<GameWindow>([&](GameWindow& game) {
         first = &game;
         EXPECT_EQ(tuple(game.form().cargada(), game.form().Dificultad, menu.gameWindow(),
                         menu.MediaPlayer1().playing()),
@@ -139,13 +130,12 @@ TEST_F(Menu, OneGameWindowAtTheMenusDifficultyForTheWholeRunAndTheMusicAfterEach
     QTest::keyClick(button(0), Qt::Key_J);
     EXPECT_EQ(tuple(music(), f.p.scheduler.nextDue().has_value(), menu.gameWindow()),
               tuple(2, false, nullptr));
-    whenModal<GameWindow>(
+    f.whenModal<GameWindow>(
         [&](GameWindow& game) { EXPECT_EQ(tuple(&game, game.form().SalidaX), tuple(first, 13)); });
     button(1)->click();
     EXPECT_EQ(f.shown, (std::vector<std::string>{"Form1", "Form1"}));
     menu.setDificultad(0);
-    menu.openModal(
-        "Dialog2");  // the game asks for the end of game: the recording of the difficulty
+    menu.openModal("Dialog2");  // the game's ending: the recording of the menu's difficulty
     EXPECT_EQ(tuple(f.shown.back(), f.starts(Sonido::FinalFacil)), tuple("Dialog2", 1));
 }
 

@@ -18,37 +18,38 @@ namespace {
 
 using std::tuple;
 
-// Reads the next box once it is open as "title|text|icon|buttons|large", and presses `press`.
-void answerNextBox(QString& seen, QMessageBox::StandardButton press) {
+// The answer when the player presses `press`, and the box as "title|text|icon|buttons|large".
+tuple<Answer, QString> ask(const char* text, const char* title, Buttons buttons,
+                           QMessageBox::StandardButton press) {
+    QString seen;
     QTimer::singleShot(0, [&seen, press] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        QStringList buttons;
-        for (QAbstractButton* b : box->buttons()) buttons << b->text().remove('&');
-        buttons.sort();
+        QStringList captions;
+        for (QAbstractButton* b : box->buttons()) captions << b->text().remove('&');
+        captions.sort();
         const int size = box->findChild<QLabel*>("qt_msgbox_label")->font().pointSize();
         seen = QString("%1|%2|%3|%4|%5").arg(box->windowTitle(), box->text()).arg(box->icon());
-        seen = seen.arg(buttons.join(",")).arg(size >= 14);
+        seen = seen.arg(captions.join(",")).arg(size >= 14);
         box->button(press)->click();
     });
+    const Answer answer = QtDialogs().messageBox(text, title, buttons);
+    return {answer, seen};
 }
 
 TEST(MessageBoxes, SpanishButtonsNoIconLargeTextAndTheProgramTitleUnlessTheGameGivesOne) {
     testing::testApplication();
-    QtDialogs dialogs;
-    QString seen;
-    answerNextBox(seen, QMessageBox::No);
-    EXPECT_EQ(dialogs.messageBox("¿Otra?\r\nDe nuevo", "", Buttons::YesNo), Answer::No);
-    EXPECT_EQ(seen, "GUSANICIDA|¿Otra?\nDe nuevo|0|No,Sí|1");
-    answerNextBox(seen, QMessageBox::Yes);
-    EXPECT_EQ(dialogs.messageBox("¿Seguro?", "", Buttons::YesNo), Answer::Yes);
-    answerNextBox(seen, QMessageBox::Ok);
-    EXPECT_EQ(dialogs.messageBox("Has superado la fase", "Enhorabuena", Buttons::Ok), Answer::Ok);
-    EXPECT_EQ(seen, "Enhorabuena|Has superado la fase|0|Aceptar|1");
-    std::vector<std::string> opened;
-    dialogs.setWindowOpener([&](const std::string& w) { opened.push_back(w); });
+    EXPECT_EQ(ask("¿Otra?\r\nDe nuevo", "", Buttons::YesNo, QMessageBox::No),
+              tuple(Answer::No, "GUSANICIDA|¿Otra?\nDe nuevo|0|No,Sí|1"));
+    EXPECT_EQ(ask("¿Seguro?", "", Buttons::YesNo, QMessageBox::Yes),
+              tuple(Answer::Yes, "GUSANICIDA|¿Seguro?|0|No,Sí|1"));
+    EXPECT_EQ(ask("Has superado la fase", "Enhorabuena", Buttons::Ok, QMessageBox::Ok),
+              tuple(Answer::Ok, "Enhorabuena|Has superado la fase|0|Aceptar|1"));
+    QtDialogs dialogs;  // the game's ending is opened by the menu
+    std::string opened;
+    dialogs.setWindowOpener([&](const std::string& window) { opened += window + ";"; });
     dialogs.showModal("Dialog2");
-    EXPECT_EQ(opened, std::vector<std::string>{"Dialog2"});
+    EXPECT_EQ(opened, "Dialog2;");
 }
 
 TEST(Announcer, AnEventAnnouncesTheLatestNonEmptyTextWrittenOnce) {

@@ -1,7 +1,6 @@
 // The game window, the sound gallery, the text dialog and the end-of-game dialog on their own.
 #include <gtest/gtest.h>
 
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +20,7 @@ namespace gus {
 namespace {
 
 using std::tuple;
+using testing::Heard;
 using testing::Heards;
 using testing::SimFrontend;
 
@@ -39,39 +39,39 @@ TEST(KeyCodes, QtKeysBecomeVirtualKeyCodesAndModifiersShiftCtrlAltBits) {
               tuple(101, 0, 4, 3));
 }
 
-class Game : public ::testing::Test {
-  protected:
-    Game() { window.Load(), window.show(); }
+struct GameOnly {
+    GameOnly() { window.Load(), window.show(); }
     void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(window.Picture1(), key, mods);
     }
     int repaints() const { return window.board()->refreshCount(); }
+    QString status() const { return window.Label2()->text(); }
 
     SimFrontend f;
     GameWindow window{f.services, [] { return Entero{1}; }};
     Form1& game = window.form();
 };
+class Game : public ::testing::Test, public GameOnly {};
 
 // The screen reader reads the announced words late: they stay after the label is cleared.
 TEST_F(Game, TheStatusIsAnnouncedOnceAtTheEndOfTheKeyAndKeptAfterTheLabelIsCleared) {
-    EXPECT_EQ(
-        tuple(window.windowTitle(), window.board()->focusPolicy(), window.Picture1()->marksDrawn()),
-        tuple("GUSANICIDA", Qt::NoFocus, true));
     const int before = Announcer::program().announcements();
     press(Qt::Key_V);
     press(Qt::Key_CapsLock);
-    EXPECT_EQ(tuple(window.Label2()->text(), Announcer::program().lastAnnounced(),
-                    Announcer::program().announcements()),
-              tuple("", "5 vidas te quedan", before + 1));
-    EXPECT_EQ(window.focusWidget(), window.Picture1());
+    EXPECT_EQ(tuple(status(), Announcer::program().lastAnnounced(),
+                    Announcer::program().announcements(), window.focusWidget()),
+              tuple("", "5 vidas te quedan", before + 1, window.Picture1()));
+    EXPECT_EQ(
+        tuple(window.windowTitle(), window.board()->focusPolicy(), window.Picture1()->marksDrawn()),
+        tuple("GUSANICIDA", Qt::NoFocus, true));
 }
 
 TEST_F(Game, KeysReachTheGameAfterTheTimersAndRepaintTheBoardAsTicksDo) {
     const int syncs = f.syncs, painted = repaints();
     press(Qt::Key_Z);
-    EXPECT_EQ(tuple(window.Label1()->text(), window.Label2()->text()), tuple("7, 12", "7, 12"));
+    EXPECT_EQ(tuple(window.Label1()->text(), status()), tuple("7, 12", "7, 12"));
     press(Qt::Key_Up, Qt::ControlModifier);  // the radar, not a step
-    EXPECT_EQ(tuple(game.Jugador.Y, window.Label2()->text().isEmpty()), tuple(12, false));
+    EXPECT_EQ(tuple(game.Jugador.Y, status().isEmpty()), tuple(12, false));
     for (int i = 0; i < 3; ++i) {  // a held arrow moves one cell per repeat
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
         QCoreApplication::sendEvent(window.Picture1(), &repeat);
@@ -85,18 +85,15 @@ TEST_F(Game, KeysReachTheGameAfterTheTimersAndRepaintTheBoardAsTicksDo) {
 // A worm stands on the player's cell, and the status text is five seconds old.
 TEST(GameKeys, AKeyWithNoMeaningInTheGameStillRunsTheKeyHandlersTail) {
     for (const Qt::Key key : {Qt::Key_B, Qt::Key_Control}) {
-        SimFrontend f;
-        GameWindow window(f.services, [] { return Entero{1}; });
-        window.Load();
-        QTest::keyClick(window.Picture1(), Qt::Key_V);
-        f.p.wait(5000);
-        Form1& game = window.form();
-        game.Jugador = RegistroJugador{game.Monstruos[0].X, game.Monstruos[0].Y, 1};
-        QTest::keyClick(window.Picture1(), key);
-        EXPECT_EQ(tuple(window.Label2()->text(), window.Label1()->text(),
-                        game.controles().TMRMuerto.enabled()),
-                  tuple("¡Has muerto! Te quedan 4 vidas.",
-                        QString("%1, %2").arg(game.Jugador.X).arg(game.Jugador.Y), true));
+        GameOnly g;
+        g.press(Qt::Key_V);
+        g.f.p.wait(5000);
+        g.game.Jugador = RegistroJugador{g.game.Monstruos[0].X, g.game.Monstruos[0].Y, 1};
+        g.press(key);
+        EXPECT_EQ(
+            tuple(g.status(), g.window.Label1()->text(), g.game.controles().TMRMuerto.enabled()),
+            tuple("¡Has muerto! Te quedan 4 vidas.",
+                  QString("%1, %2").arg(g.game.Jugador.X).arg(g.game.Jugador.Y), true));
     }
 }
 
@@ -104,10 +101,9 @@ TEST_F(Game, EscGivesTheFocusBackToPicture1AndNeverClosesTheGame) {
     press(Qt::Key_Escape);
     window.Picture1()->clearFocus();
     const int syncs = f.syncs;
-    QTest::keyClick(&window, Qt::Key_Escape);
-    EXPECT_EQ(window.focusWidget(), window.Picture1());
-    EXPECT_EQ(tuple(f.syncs, window.isVisible(), game.cargada()),
-              tuple(syncs + 1, true, true));  // only the window's handler ran
+    QTest::keyClick(&window, Qt::Key_Escape);  // only the window's handler runs
+    EXPECT_EQ(tuple(window.focusWidget(), f.syncs, window.isVisible(), game.cargada()),
+              tuple(window.Picture1(), syncs + 1, true, true));
 }
 
 TEST_F(Game, ClosingTheWindowAbandonsTheGameStoppingEveryTimerSoundAndKey) {
@@ -131,20 +127,15 @@ TEST_F(Game, ClosingTheWindowAbandonsTheGameStoppingEveryTimerSoundAndKey) {
 TEST(Gallery, EachEntryPlaysOnceItsFileAtItsPlaceAnArrowReplaysItAndEnterAgain) {
     // clang-format off
     const tuple<const char*, const char*, int, int> entries[] = {
-        {"Pulsa enter para volver al menú", nullptr, 0, 0},
-        {"pared arriba", Sonido::PasoA, 0, -600},
-        {"Pared derecha", Sonido::PasoA, 3000, -600},
-        {"Pared abajo", Sonido::PasoA, 200, -300},
+        {"Pulsa enter para volver al menú", nullptr, 0, 0}, {"pared arriba", Sonido::PasoA, 0, -600},
+        {"Pared derecha", Sonido::PasoA, 3000, -600}, {"Pared abajo", Sonido::PasoA, 200, -300},
         {"Pared izquierda", Sonido::PasoA, -3000, -600},
         {"Gusano entrando al almacén", Sonido::EntraGusano, 0, 0},
         {"Gusano moviéndose", Sonido::GusanoMoviendose, 0, 0},
-        {"Gusano matándote", Sonido::GusanoTeMata, 0, 0},
-        {"Gusano muriendo", Sonido::MuereGusano, 0, 0},
-        {"Temporizador de una bomba", Sonido::Mecha, 0, 0},
-        {"Bomba explotando", Sonido::Explosion, 0, 0},
+        {"Gusano matándote", Sonido::GusanoTeMata, 0, 0}, {"Gusano muriendo", Sonido::MuereGusano, 0, 0},
+        {"Temporizador de una bomba", Sonido::Mecha, 0, 0}, {"Bomba explotando", Sonido::Explosion, 0, 0},
         {"Te alcanza la llama de una bomba", Sonido::Llama, 0, 0},
-        {"Indicador de la salida", Sonido::Salida, 0, 0},
-        {"Cerrar puerta", Sonido::Puerta, 0, 0}};
+        {"Indicador de la salida", Sonido::Salida, 0, 0}, {"Cerrar puerta", Sonido::Puerta, 0, 0}};
     // clang-format on
     SimFrontend f;
     Dialog1 gallery(f.services);
@@ -168,9 +159,9 @@ TEST(Gallery, EachEntryPlaysOnceItsFileAtItsPlaceAnArrowReplaysItAndEnterAgain) 
     f.p.log.clear();
     QTest::keyClick(list, Qt::Key_Down);  // the entry again, then the next one in its place
     QTest::keyClick(list, Qt::Key_Return);
-    const Heards right = {{"MP1", Sonido::PasoA, 3000, -600}};
-    EXPECT_EQ(f.heard(), (Heards{{"MP1", Sonido::PasoA, 0, -600}, right[0], right[0]}));
-    EXPECT_TRUE(gallery.isVisible());
+    const Heard right = {"MP1", Sonido::PasoA, 3000, -600};
+    EXPECT_EQ(tuple(f.heard(), gallery.isVisible()),
+              tuple(Heards{{"MP1", Sonido::PasoA, 0, -600}, right, right}, true));
 }
 
 TEST(TextDialog, TheIntroductionIsSpokenOnceWithTheTextHiddenUntilAceptar) {
@@ -178,9 +169,9 @@ TEST(TextDialog, TheIntroductionIsSpokenOnceWithTheTextHiddenUntilAceptar) {
     Dialog d(f.services, 1);
     d.show();
     EXPECT_EQ(tuple(d.windowTitle(), d.Text1()->isHidden(), d.Text1()->isEnabled(), d.focusWidget(),
-                    d.OKButton()->text()),
-              tuple("Introducción", true, false, d.OKButton(), "Aceptar"));
-    EXPECT_EQ(f.heard(), (Heards{{"MediaPlayer1", Sonido::Introduccion, 0, 0}}));
+                    d.OKButton()->text(), f.heard()),
+              tuple("Introducción", true, false, d.OKButton(), "Aceptar",
+                    Heards{{"MediaPlayer1", Sonido::Introduccion, 0, 0}}));
     d.OKButton()->click();
     EXPECT_EQ(tuple(d.MediaPlayer1().playing(), d.isVisible(), d.result()),
               tuple(false, false, QDialog::Accepted));
@@ -201,17 +192,14 @@ TEST(TextDialog, InstructionsAndAboutAreShownOneSentenceALineWithTheFocusOnTheTe
         d.show();
         const QPlainTextEdit* box = d.Text1();
         const QString shown = box->toPlainText();
-        EXPECT_EQ(tuple(d.windowTitle(), box->accessibleName(), box->document()->blockCount()),
-                  tuple(title, title, lines));
+        EXPECT_EQ(tuple(d.windowTitle(), box->accessibleName(), box->document()->blockCount(),
+                        box->isVisible(), box->isEnabled(), box->isReadOnly(),
+                        box->font().pointSize() >= 14, d.focusWidget()),
+                  tuple(title, title, lines, true, true, true, true, box));
         EXPECT_EQ(QString::fromStdString(d.text1Value()), QString(shown).replace("\n", "\r\n"));
         EXPECT_TRUE(mensaje == 3 ? shown == about : shown.contains("pulsa la a.\n\nPara unas"));
-        EXPECT_EQ(tuple(box->isVisible(), box->isEnabled(), box->isReadOnly(),
-                        box->font().pointSize() >= 14),
-                  tuple(true, true, true, true));
-        for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next()) {
+        for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next())
             EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
-        }
-        EXPECT_EQ(d.focusWidget(), box);
         QTest::keyClick(d.Text1(), Qt::Key_Tab);
         EXPECT_EQ(tuple(d.focusWidget(), f.heard()), tuple(d.OKButton(), Heards{}));
     }
@@ -229,10 +217,10 @@ TEST(EndDialog, PlaysOnceTheRecordingOfTheDifficultyReadWhenItOpensAndAceptarClo
         Dialog2 d(f.services, [&] { return menuValue; });
         menuValue = dificultad;
         d.show();
-        EXPECT_EQ(tuple(f.heard(), d.MP1().playing()),
-                  tuple(file ? Heards{{"MP1", file, 0, 0}} : Heards{}, file != nullptr));
-        EXPECT_EQ(tuple(d.windowTitle(), d.OKButton()->text(), d.focusWidget()),
-                  tuple("Final del juego", "Aceptar", d.OKButton()));
+        EXPECT_EQ(tuple(f.heard(), d.MP1().playing(), d.windowTitle(), d.OKButton()->text(),
+                        d.focusWidget()),
+                  tuple(file ? Heards{{"MP1", file, 0, 0}} : Heards{}, file != nullptr,
+                        "Final del juego", "Aceptar", d.OKButton()));
         f.p.wait(600000);
         EXPECT_FALSE(d.MP1().playing());
         d.OKButton()->click();
