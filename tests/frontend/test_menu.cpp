@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
+#include "frontend/end_dialog.h"
 #include "frontend/game_window.h"
 #include "frontend/menu_captions.h"
 #include "frontend/menu_layout.h"
@@ -81,40 +85,98 @@ TEST_F(Menu, ArrowsMoveAndDifficultyCyclesMovingTheFocusToItsButtonOrSpeakingItT
               tuple("DIFICULTAD: DIFÍCIL", true, 1, 0u));
 }
 
-// The introduction has a channel of its own, silenced with its window.
-TEST_F(Menu, EachTextDialogStopsTheMusicWhichRestartsFromItsBeginningAfterAceptarOrTheCloser) {
+// The introduction is a recording with the text hidden; the other texts are read line by line,
+// so every line is a whole sentence, never wrapped at the window's edge.
+TEST_F(Menu, TextDialogsStopTheMusicTillAceptarOrTheCloserAndShowOneSentenceALine) {
     const Heard music = {"MediaPlayer1", Sonido::MusicaMenu, 0, 0};
     const Heard intro = {"MediaPlayer1", Sonido::Introduccion, 0, 0};
-    for (auto [command, mensaje, byAceptar] :
-         {tuple(0, 1, true), tuple(0, 1, false), tuple(3, 2, true), tuple(5, 3, false)}) {
+    // clang-format off
+    const tuple<int, const char*, int, const char*, bool> dialogs[] = {  // button, lines, Aceptar
+        {0, "Introducción", 1, "", true}, {0, "Introducción", 1, "", false},
+        {3, "Instrucciones", 7, "pulsa la a.\n\nPara unas", true}, {5, "Acerca de GUSANICIDA", 2,
+         "GUSANICIDA, un juego de acción para jugar con el oído, sin mirar la pantalla.\n"
+         "Versión 1.0, Junio de 2008", false}};
+    // clang-format on
+    for (const auto& [command, title, lines, shown, byAceptar] : dialogs) {
         f.p.log.clear();
         f.whenModal<Dialog>([&](Dialog& d) {
-            EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), d.Mensaje(), menu.textDialog()),
-                      tuple(false, mensaje, &d));
+            QPlainTextEdit* text = d.Text1();
+            EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), menu.textDialog(), d.windowTitle(),
+                            text->accessibleName(), text->isVisible(), text->isEnabled(),
+                            text->isReadOnly(), text->font().pointSize() >= 14,
+                            d.focusWidget()->objectName(), d.OKButton()->text(), f.heard()),
+                      tuple(false, &d, title, title, command != 0, command != 0, true, true,
+                            command ? "Text1" : "OKButton", "Aceptar",
+                            command ? Heards{} : Heards{intro}));
+            EXPECT_EQ(tuple(text->document()->blockCount(), text->toPlainText().contains(shown),
+                            QString::fromStdString(d.text1Value())),
+                      tuple(lines, true, text->toPlainText().replace("\n", "\r\n")));
+            for (QTextBlock b = text->document()->begin(); b.isValid(); b = b.next())
+                EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
+            QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(d.focusWidget(), d.OKButton());
+            if (!byAceptar) f.p.wait(600000);  // the introduction ends by itself
             byAceptar ? d.OKButton()->click() : (void)d.close();
+            EXPECT_EQ(tuple(d.MediaPlayer1().playing(), d.isVisible(), d.result()),
+                      tuple(false, false, byAceptar ? QDialog::Accepted : QDialog::Rejected));
         });
         button(command)->click();
         EXPECT_EQ(tuple(f.p.audio.voiceCount(), menu.MediaPlayer1().playing(), menu.textDialog(),
                         f.heard()),
-                  tuple(1u, true, nullptr, mensaje == 1 ? Heards{intro, music} : Heards{music}));
+                  tuple(1u, true, nullptr, command ? Heards{music} : Heards{intro, music}));
     }
     EXPECT_EQ(f.shown, std::vector<std::string>(4, "Dialog"));
 }
 
-TEST_F(Menu, EveryGalleryHasFourteenEntriesAndEnterOnTheFirstGoesBackToTheMusicOnce) {
-    for (int i = 0; i < 2; ++i) {
+// A gallery entry is heard once when selected; an arrow that cannot move replays it.
+TEST_F(Menu, TheGalleryPlaysEachEntryAtItsPlaceAndEnterOnTheFirstGoesBackToTheMusicOnce) {
+    // clang-format off
+    const tuple<const char*, const char*, int, int> entries[] = {
+        {"Pulsa enter para volver al menú", nullptr, 0, 0}, {"pared arriba", Sonido::PasoA, 0, -600},
+        {"Pared derecha", Sonido::PasoA, 3000, -600}, {"Pared abajo", Sonido::PasoA, 200, -300},
+        {"Pared izquierda", Sonido::PasoA, -3000, -600},
+        {"Gusano entrando al almacén", Sonido::EntraGusano, 0, 0},
+        {"Gusano moviéndose", Sonido::GusanoMoviendose, 0, 0},
+        {"Gusano matándote", Sonido::GusanoTeMata, 0, 0}, {"Gusano muriendo", Sonido::MuereGusano, 0, 0},
+        {"Temporizador de una bomba", Sonido::Mecha, 0, 0}, {"Bomba explotando", Sonido::Explosion, 0, 0},
+        {"Te alcanza la llama de una bomba", Sonido::Llama, 0, 0},
+        {"Indicador de la salida", Sonido::Salida, 0, 0}, {"Cerrar puerta", Sonido::Puerta, 0, 0}};
+    // clang-format on
+    for (int opening = 0; opening < 2; ++opening) {
         f.whenModal<Dialog1>([&](Dialog1& gallery) {
-            EXPECT_EQ(gallery.List1()->count(), 14);
-            gallery.List1()->setCurrentRow(10);
-            gallery.List1()->setCurrentRow(0);
-            QTest::keyClick(gallery.List1(), Qt::Key_Enter);
+            GalleryList* list = gallery.List1();
+            EXPECT_EQ(tuple(gallery.windowTitle(), gallery.focusWidget(), list->currentRow(),
+                            list->count(), list->font().pointSize() >= 14, f.heard()),
+                      tuple("SONIDOS", list, 0, 14, true, Heards{}));
+            for (int i = 13; i >= 0; --i) {
+                const auto& [caption, file, balance, volume] = entries[i];
+                f.p.log.clear();
+                list->setCurrentRow(i);
+                EXPECT_EQ(tuple(list->item(i)->text(), f.heard(), gallery.MP1().playing()),
+                          tuple(caption, file ? Heards{{"MP1", file, balance, volume}} : Heards{},
+                                file != nullptr));
+            }
+            list->setCurrentRow(10);
+            f.p.wait(60000);
+            EXPECT_FALSE(gallery.MP1().playing());
+            list->setCurrentRow(1);
+            f.p.log.clear();
+            QTest::keyClick(list, Qt::Key_Down);  // the entry again, then the next one in its place
+            QTest::keyClick(list, Qt::Key_Return);
+            const Heard right = {"MP1", Sonido::PasoA, 3000, -600};
+            EXPECT_EQ(tuple(f.heard(), gallery.isVisible()),
+                      tuple(Heards{{"MP1", Sonido::PasoA, 0, -600}, right, right}, true));
+            list->setCurrentRow(0);
+            f.p.log.clear();
+            QTest::keyClick(list, Qt::Key_Enter);
             EXPECT_FALSE(gallery.isVisible());
         });
+        f.p.log.clear();
         button(4)->click();
+        menu.Form_Activate();
+        EXPECT_EQ(tuple(f.heard(), menu.MediaPlayer1().playing()),
+                  tuple(Heards{{"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}, true));
     }
-    menu.Form_Activate();
-    EXPECT_EQ(tuple(f.starts(Sonido::Explosion), music(), menu.MediaPlayer1().playing()),
-              tuple(2, 3, true));
 }
 
 TEST_F(Menu, OneGameWindowAtTheMenusDifficultyForTheWholeRunAndTheMusicAfterEachGame) {
@@ -134,9 +196,31 @@ TEST_F(Menu, OneGameWindowAtTheMenusDifficultyForTheWholeRunAndTheMusicAfterEach
         [&](GameWindow& game) { EXPECT_EQ(tuple(&game, game.form().SalidaX), tuple(first, 13)); });
     button(1)->click();
     EXPECT_EQ(f.shown, (std::vector<std::string>{"Form1", "Form1"}));
-    menu.setDificultad(0);
-    menu.openModal("Dialog2");  // the game's ending: the recording of the menu's difficulty
-    EXPECT_EQ(tuple(f.shown.back(), f.starts(Sonido::FinalFacil)), tuple("Dialog2", 1));
+}
+
+// The game asks for its ending; the dialog reads the menu's difficulty when it opens.
+TEST_F(Menu, TheEndingPlaysOnceTheRecordingOfTheDifficultyAndAceptarClosesIt) {
+    // clang-format off
+    const std::pair<Entero, const char*> endings[] = {{0, Sonido::FinalFacil},
+        {1, Sonido::FinalNormal}, {2, Sonido::FinalDificil}, {3, nullptr}, {-1, nullptr},
+        {100, nullptr}};
+    // clang-format on
+    for (const auto& [dificultad, file] : endings) {
+        menu.setDificultad(dificultad);
+        f.p.log.clear();
+        f.whenModal<Dialog2>([&](Dialog2& d) {
+            EXPECT_EQ(tuple(f.heard(), d.MP1().playing(), d.windowTitle(), d.OKButton()->text(),
+                            d.focusWidget()),
+                      tuple(file ? Heards{{"MP1", file, 0, 0}} : Heards{}, file != nullptr,
+                            "Final del juego", "Aceptar", d.OKButton()));
+            f.p.wait(600000);
+            EXPECT_FALSE(d.MP1().playing());
+            d.OKButton()->click();
+            EXPECT_EQ(tuple(d.isVisible(), d.result()), tuple(false, QDialog::Accepted));
+        });
+        menu.openModal("Dialog2");
+    }
+    EXPECT_EQ(f.shown, std::vector<std::string>(6, "Dialog2"));
 }
 
 TEST_F(Menu, ExitClosesTheMenuSilencesTheMusicAndEndsTheProgram) {
