@@ -1,4 +1,4 @@
-// The Qt side of the platform: message boxes, announcements, the timers' driver, the command line.
+// The Qt side: message boxes, announcements, the timers' driver, the command line, key codes.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "frontend/command_line.h"
+#include "frontend/key_codes.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/scheduler_driver.h"
 #include "platform/timer.h"
@@ -110,6 +111,21 @@ TEST(CommandLine, VersionAndHelpAnswerInSpanishAndAnythingElsePlays) {
     EXPECT_EQ(tuple(version.str(), none.str()), tuple("GUSANICIDA 1.0.0\n", ""));
     EXPECT_NE(help.str().find("Uso: gusanicida"), std::string::npos);
     EXPECT_NE(help.str().find("muestra la versión"), std::string::npos);
+}
+
+TEST(KeyCodes, QtKeysBecomeVirtualKeyCodesAndModifiersShiftCtrlAltBits) {
+    // clang-format off
+    const std::pair<int, int> codes[] = {{Qt::Key_Left, 37}, {Qt::Key_Up, 38}, {Qt::Key_Right, 39},
+        {Qt::Key_Down, 40}, {Qt::Key_Space, 32}, {Qt::Key_Shift, 16}, {Qt::Key_CapsLock, 20},
+        {Qt::Key_Escape, 27}, {Qt::Key_A, 65}, {Qt::Key_V, 86}, {Qt::Key_Z, 90}, {Qt::Key_B, 66},
+        {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Control, 17}, {Qt::Key_Tab, 9},
+        {Qt::Key_F1, 112}, {Qt::Key_VolumeUp, 0}};
+    // clang-format on
+    for (const auto& [key, code] : codes) EXPECT_EQ(virtualKeyCode(key), code) << key;
+    EXPECT_EQ(tuple(virtualKeyCode(Qt::Key_5, true), modifierBits(Qt::NoModifier),
+                    modifierBits(Qt::AltModifier),
+                    modifierBits(Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier)),
+              tuple(101, 0, 4, 3));
 }
 
 }  // namespace
