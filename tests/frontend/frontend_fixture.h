@@ -17,8 +17,7 @@
 #include "platform/sim/sim_platform.h"
 #include "sound/catalogue.h"
 
-// Fontconfig keeps a cache for the life of the process that the leak checker reports at exit;
-// it is the system's, not the program's.
+// Fontconfig's cache lives as long as the process: the system's, not a leak of the program.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfontconfig.so\n";
 }

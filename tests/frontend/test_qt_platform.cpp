@@ -34,8 +34,7 @@ tuple<Answer, QString> ask(const char* text, const char* title, Buttons buttons,
         seen = seen.arg(captions.join(",")).arg(size >= 14);
         box->button(press)->click();
     });
-    const Answer answer = QtDialogs().messageBox(text, title, buttons);
-    return {answer, seen};
+    return {QtDialogs().messageBox(text, title, buttons), seen};  // `seen` once the box has closed
 }
 
 TEST(MessageBoxes, SpanishButtonsNoIconLargeTextAndTheProgramTitleUnlessTheGameGivesOne) {
