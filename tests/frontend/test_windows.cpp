@@ -31,7 +31,7 @@ TEST(MenuLayout, FreeHeightRoundsHalfToEvenAndTheGapDropsItsFractionTowardsZero)
     // Buttons, client height, gap: 2.5 free twips round to 2 and 3.5 to 4, 2.6 to a whole gap.
     const tuple<int, double, int> gaps[] = {
         {7, 7590, 511}, {2, 1002.5, 0}, {2, 1003.5, 1}, {2, 1002.6, 1}, {7, 3400, -12}};
-    const std::pair<double, long long> rounded[] = {{0.5, 0}, {1.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4, 2}};
+    const std::pair<double, long> rounded[] = {{0.5, 0}, {1.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4, 2}};
     // clang-format on
     for (const auto& [buttons, height, gap] : gaps) EXPECT_EQ(menuButtonGap(buttons, height), gap);
     for (const auto& [value, whole] : rounded) EXPECT_EQ(roundHalfToEven(value), whole) << value;
@@ -100,16 +100,16 @@ TEST_F(Menu, TextDialogsStopTheMusicTillAceptarOrTheCloserAndShowOneSentenceALin
         f.p.log.clear();
         f.whenModal<Dialog>([&](Dialog& d) {
             QPlainTextEdit* text = d.Text1();
-            EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), menu.textDialog(), d.windowTitle(),
-                            text->accessibleName(), text->isVisible(), text->isEnabled(),
-                            text->isReadOnly(), text->font().pointSize() >= 14,
-                            d.focusWidget()->objectName(), d.OKButton()->text(), f.heard()),
-                      tuple(false, &d, title, title, command != 0, command != 0, true, true,
-                            command ? "Text1" : "OKButton", "Aceptar",
-                            command ? Heards{} : Heards{intro}));
-            EXPECT_EQ(tuple(text->document()->blockCount(), text->toPlainText().contains(shown),
-                            QString::fromStdString(d.text1Value())),
-                      tuple(lines, true, text->toPlainText().replace("\n", "\r\n")));
+            EXPECT_EQ(
+                tuple(menu.MediaPlayer1().playing(), menu.textDialog(), d.windowTitle(),
+                      text->accessibleName(), text->isVisible(), text->isEnabled(),
+                      text->isReadOnly(), text->font().pointSize() >= 14,
+                      d.focusWidget()->objectName(), d.OKButton()->text(), f.heard(),
+                      text->document()->blockCount(), text->toPlainText().contains(shown),
+                      QString::fromStdString(d.text1Value())),
+                tuple(false, &d, title, title, command != 0, command != 0, true, true,
+                      command ? "Text1" : "OKButton", "Aceptar", command ? Heards{} : Heards{intro},
+                      lines, true, text->toPlainText().replace("\n", "\r\n")));
             for (QTextBlock b = text->document()->begin(); b.isValid(); b = b.next())
                 EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
             QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
@@ -130,16 +130,16 @@ TEST_F(Menu, TextDialogsStopTheMusicTillAceptarOrTheCloserAndShowOneSentenceALin
 // A gallery entry is heard once when selected; an arrow that cannot move replays it.
 TEST_F(Menu, TheGalleryPlaysEachEntryAtItsPlaceAndEnterOnTheFirstGoesBackToTheMusicOnce) {
     // clang-format off
-    const tuple<const char*, const char*, int, int> entries[] = {
-        {"Pulsa enter para volver al menú", nullptr, 0, 0}, {"pared arriba", Sonido::PasoA, 0, -600},
+    const struct { const char *caption, *file = nullptr; int balance = 0, volume = 0; } rows[] = {
+        {"Pulsa enter para volver al menú"}, {"pared arriba", Sonido::PasoA, 0, -600},
         {"Pared derecha", Sonido::PasoA, 3000, -600}, {"Pared abajo", Sonido::PasoA, 200, -300},
         {"Pared izquierda", Sonido::PasoA, -3000, -600},
-        {"Gusano entrando al almacén", Sonido::EntraGusano, 0, 0},
-        {"Gusano moviéndose", Sonido::GusanoMoviendose, 0, 0},
-        {"Gusano matándote", Sonido::GusanoTeMata, 0, 0}, {"Gusano muriendo", Sonido::MuereGusano, 0, 0},
-        {"Temporizador de una bomba", Sonido::Mecha, 0, 0}, {"Bomba explotando", Sonido::Explosion, 0, 0},
-        {"Te alcanza la llama de una bomba", Sonido::Llama, 0, 0},
-        {"Indicador de la salida", Sonido::Salida, 0, 0}, {"Cerrar puerta", Sonido::Puerta, 0, 0}};
+        {"Gusano entrando al almacén", Sonido::EntraGusano},
+        {"Gusano moviéndose", Sonido::GusanoMoviendose}, {"Gusano matándote", Sonido::GusanoTeMata},
+        {"Gusano muriendo", Sonido::MuereGusano}, {"Temporizador de una bomba", Sonido::Mecha},
+        {"Bomba explotando", Sonido::Explosion},
+        {"Te alcanza la llama de una bomba", Sonido::Llama},
+        {"Indicador de la salida", Sonido::Salida}, {"Cerrar puerta", Sonido::Puerta}};
     // clang-format on
     for (int opening = 0; opening < 2; ++opening) {
         f.whenModal<Dialog1>([&](Dialog1& gallery) {
@@ -148,7 +148,7 @@ TEST_F(Menu, TheGalleryPlaysEachEntryAtItsPlaceAndEnterOnTheFirstGoesBackToTheMu
                             list->count(), list->font().pointSize() >= 14, f.heard()),
                       tuple("SONIDOS", list, 0, 14, true, Heards{}));
             for (int i = 13; i >= 0; --i) {
-                const auto& [caption, file, balance, volume] = entries[i];
+                const auto& [caption, file, balance, volume] = rows[i];
                 f.p.log.clear();
                 list->setCurrentRow(i);
                 EXPECT_EQ(tuple(list->item(i)->text(), f.heard(), gallery.MP1().playing()),
