@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -69,9 +68,6 @@ struct SimFrontend {
             if (e.kind == SimEvent::Kind::Sound)
                 out.emplace_back(e.channel, e.file, e.balance, e.volume);
         return out;
-    }
-    long starts(const std::string& file) const {
-        return std::ranges::count(heard(), file, [](const Heard& h) { return std::get<1>(h); });
     }
 
     SimPlatform p;

@@ -79,6 +79,9 @@ TEST(SchedulerDriver, ArmsForTheNextTickCatchesUpInOrderAndLeavesSuspendedTimeOu
     Timer timer{timers, 1000, [&] { ++ticks; }};
     enum Step { Enable, Disable, Sync, Timeout, Suspend, Resume };
     // clang-format off
+    const std::function<void()> act[] = {[&] { timer.setEnabled(true); },
+        [&] { timer.setEnabled(false); }, [&] { driver.sync(); }, [&] { driver.onTimeout(); },
+        [&] { timers.suspend(); }, [&] { timers.resume(); }};
     // At a real time a step, then the ticks so far, the interval armed (-1: none), the game time.
     const struct { Millis real; Step step; int ticks; int armed; Millis game; } steps[] = {
         {0, Enable, 0, 1000, 0}, {400, Sync, 0, 600, 400}, {1000, Timeout, 1, 1000, 1000},
@@ -90,11 +93,7 @@ TEST(SchedulerDriver, ArmsForTheNextTickCatchesUpInOrderAndLeavesSuspendedTimeOu
     // clang-format on
     for (const auto& s : steps) {
         real = s.real;
-        if (s.step == Enable || s.step == Disable) timer.setEnabled(s.step == Enable);
-        if (s.step == Sync) driver.sync();
-        if (s.step == Timeout) driver.onTimeout();
-        if (s.step == Suspend) timers.suspend();
-        if (s.step == Resume) timers.resume();
+        act[s.step]();
         const int armed = driver.armed() ? driver.armedInterval() : -1;
         EXPECT_EQ(tuple(ticks, armed, driver.gameNow()), tuple(s.ticks, s.armed, s.game)) << s.real;
     }

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <algorithm>
 
 #include "frontend/board_view.h"
 #include "frontend/end_dialog.h"
@@ -42,7 +43,9 @@ class Menu : public ::testing::Test {
   protected:
     Menu() { menu.show(); }
     QPushButton* button(int i) const { return menu.Command1(i); }
-    long music() const { return f.starts(Sonido::MusicaMenu); }
+    long music() const {
+        return std::ranges::count(f.heard(), Heard{"MediaPlayer1", Sonido::MusicaMenu, 0, 0});
+    }
     SimFrontend f;
     FormIni menu{f.services, f.modalRunner()};
 };
