@@ -12,7 +12,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tests/frontend"))
-from orca_speech import Orca, key, same_words  # noqa: E402
+from orca_acceptance import Orca, key, same_words  # noqa: E402
 
 KEYS = [("v", "5 vidas te quedan"), ("z", "7, 12"), ("a", "1| 0"), ("ctrl+Left", "/7")]
 ROUNDS = 10  # four keys a round: 40 keys

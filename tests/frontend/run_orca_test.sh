@@ -1,11 +1,9 @@
 #!/bin/bash
-# Runs a driver against the real screen reader: Xvfb, openbox, the accessibility bus, PulseAudio
-# with a null sink, speech-dispatcher with espeak-ng and Orca, in es_ES.UTF-8.
-# Usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py [ARGS...]; the driver gets the program,
-# then ARGS, and finds Orca's speech log in $ORCA_LOG. Exit 0 passed, 1 failed, 77 skipped.
+# Usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py [ARGS...]. Runs the driver (given the program,
+# then ARGS, and Orca's speech log in $ORCA_LOG) against the real screen reader: Xvfb, openbox, the
+# accessibility bus, PulseAudio with a null sink, speech-dispatcher with espeak-ng and Orca, in
+# es_ES.UTF-8. Exit 0 passed, 1 failed, 77 skipped.
 set -u
-program="${1:?usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py [ARGS...]}"
-driver="${2:?usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py [ARGS...]}"
 bus_launcher=/usr/libexec/at-spi-bus-launcher
 skip() { echo "SKIP: $1"; exit 77; }
 fail() { echo "FAIL: $1"; exit 1; }
@@ -17,38 +15,25 @@ if [ -z "${ORCA_TEST_SESSION:-}" ]; then  # an X server and a session bus of its
     /usr/bin/python3 -c 'import pyatspi' >/dev/null 2>&1 || skip "python3-pyatspi is not installed"
     locale -a 2>/dev/null | grep -qi '^es_ES.utf-\?8$' || skip "the es_ES.UTF-8 locale is not generated"
     pgrep -x orca >/dev/null && skip "another Orca is running (one Orca per user)"
-    [ -x "$program" ] || fail "$program is not a program"
+    [ -x "${1:-}" ] && [ -f "${2:-}" ] || fail "usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py"
     ORCA_TEST_SESSION=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
         dbus-run-session -- "$0" "$@"
 fi
-shift 2
-
-work="$(mktemp -d)"
-groups=()
+work="$(mktemp -d)" groups=()
 cleanup() {
-    for sig in TERM KILL; do
-        for g in "${groups[@]}"; do kill -"$sig" -- "-$g" 2>/dev/null; done
-        [ "$sig" = TERM ] && sleep 0.3
-    done
-    [ -n "${KEEP_ORCA_LOG:-}" ] && cp "$work/orca.log" "$KEEP_ORCA_LOG" 2>/dev/null
+    kill -TERM -- "${groups[@]/#/-}" 2>/dev/null; sleep 0.3
+    kill -KILL -- "${groups[@]/#/-}" 2>/dev/null
+    [ -n "${KEEP_ORCA_LOG:-}" ] && cp "$work/orca.log" "$KEEP_ORCA_LOG"
     rm -rf "$work"
 }
 trap cleanup EXIT
-start() {  # each helper in a process group of its own, so it goes with all it started
-    setsid "$@" &
-    groups+=("$!")
-}
-wait_until() {  # up to ten seconds
-    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
+start() { setsid "$@" & groups+=("$!"); }  # a process group of its own, to go with all it starts
+wait_until() { for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return; sleep 0.1; done; false; }
 
 export LANG=es_ES.UTF-8 LANGUAGE=es LC_ALL=es_ES.UTF-8 TZ=UTC HOME="$work" XDG_RUNTIME_DIR="$work/run"
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/orca" "$XDG_CACHE_HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/orca" "$XDG_CACHE_HOME"
 start "$bus_launcher" --launch-immediately
-gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null
 start openbox --sm-disable --startup "touch $work/wm-ready"  # without it no window gets the focus
 wait_until test -e "$work/wm-ready" || fail "openbox did not start"
 # Speech needs a sound sink, or the synthesiser stalls in Orca's first utterance.
@@ -70,7 +55,6 @@ export ORCA_LOG="$work/orca.log"
 start orca --replace --debug-file="$ORCA_LOG"
 wait_until grep -q "ATSPI registry initialized" "$ORCA_LOG" || fail "Orca did not start"
 
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb
-export SDL_AUDIODRIVER=dummy NO_AT_BRIDGE=0
-start timeout -k 3 150 /usr/bin/python3 "$driver" "$program" "$@"
-wait "${groups[-1]}"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy NO_AT_BRIDGE=0
+# The driver's own process group goes when the time is up: the program it started with it.
+timeout -k 3 150 /usr/bin/python3 "$2" "$1" "${@:3}"

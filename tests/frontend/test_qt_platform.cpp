@@ -1,4 +1,4 @@
-// The Qt side of the platform: message boxes, announcements, the timers' driver, the command line.
+// The Qt side: message boxes, announcements, the timers' driver, the command line, key codes.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "frontend/command_line.h"
+#include "frontend/key_codes.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/scheduler_driver.h"
 #include "platform/timer.h"
@@ -18,37 +19,37 @@ namespace {
 
 using std::tuple;
 
-// Reads the next box once it is open as "title|text|icon|buttons|large", and presses `press`.
-void answerNextBox(QString& seen, QMessageBox::StandardButton press) {
+// The answer when the player presses `press`, and the box as "title|text|icon|buttons|large".
+tuple<Answer, QString> ask(const char* text, const char* title, Buttons buttons,
+                           QMessageBox::StandardButton press) {
+    QString seen;
     QTimer::singleShot(0, [&seen, press] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        QStringList buttons;
-        for (QAbstractButton* b : box->buttons()) buttons << b->text().remove('&');
-        buttons.sort();
+        QStringList captions;
+        for (QAbstractButton* b : box->buttons()) captions << b->text().remove('&');
+        captions.sort();
         const int size = box->findChild<QLabel*>("qt_msgbox_label")->font().pointSize();
         seen = QString("%1|%2|%3|%4|%5").arg(box->windowTitle(), box->text()).arg(box->icon());
-        seen = seen.arg(buttons.join(",")).arg(size >= 14);
+        seen = seen.arg(captions.join(",")).arg(size >= 14);
         box->button(press)->click();
     });
+    return {QtDialogs().messageBox(text, title, buttons), seen};  // `seen` once the box has closed
 }
 
 TEST(MessageBoxes, SpanishButtonsNoIconLargeTextAndTheProgramTitleUnlessTheGameGivesOne) {
     testing::testApplication();
-    QtDialogs dialogs;
-    QString seen;
-    answerNextBox(seen, QMessageBox::No);
-    EXPECT_EQ(dialogs.messageBox("¿Otra?\r\nDe nuevo", "", Buttons::YesNo), Answer::No);
-    EXPECT_EQ(seen, "GUSANICIDA|¿Otra?\nDe nuevo|0|No,Sí|1");
-    answerNextBox(seen, QMessageBox::Yes);
-    EXPECT_EQ(dialogs.messageBox("¿Seguro?", "", Buttons::YesNo), Answer::Yes);
-    answerNextBox(seen, QMessageBox::Ok);
-    EXPECT_EQ(dialogs.messageBox("Has superado la fase", "Enhorabuena", Buttons::Ok), Answer::Ok);
-    EXPECT_EQ(seen, "Enhorabuena|Has superado la fase|0|Aceptar|1");
-    std::vector<std::string> opened;
-    dialogs.setWindowOpener([&](const std::string& w) { opened.push_back(w); });
+    EXPECT_EQ(ask("¿Otra?\r\nDe nuevo", "", Buttons::YesNo, QMessageBox::No),
+              tuple(Answer::No, "GUSANICIDA|¿Otra?\nDe nuevo|0|No,Sí|1"));
+    EXPECT_EQ(ask("¿Seguro?", "", Buttons::YesNo, QMessageBox::Yes),
+              tuple(Answer::Yes, "GUSANICIDA|¿Seguro?|0|No,Sí|1"));
+    EXPECT_EQ(ask("Has superado la fase", "Enhorabuena", Buttons::Ok, QMessageBox::Ok),
+              tuple(Answer::Ok, "Enhorabuena|Has superado la fase|0|Aceptar|1"));
+    QtDialogs dialogs;  // the game's ending is opened by the menu
+    std::string opened;
+    dialogs.setWindowOpener([&](const std::string& window) { opened += window + ";"; });
     dialogs.showModal("Dialog2");
-    EXPECT_EQ(opened, std::vector<std::string>{"Dialog2"});
+    EXPECT_EQ(opened, "Dialog2;");
 }
 
 TEST(Announcer, AnEventAnnouncesTheLatestNonEmptyTextWrittenOnce) {
@@ -78,6 +79,9 @@ TEST(SchedulerDriver, ArmsForTheNextTickCatchesUpInOrderAndLeavesSuspendedTimeOu
     Timer timer{timers, 1000, [&] { ++ticks; }};
     enum Step { Enable, Disable, Sync, Timeout, Suspend, Resume };
     // clang-format off
+    const std::function<void()> act[] = {[&] { timer.setEnabled(true); },
+        [&] { timer.setEnabled(false); }, [&] { driver.sync(); }, [&] { driver.onTimeout(); },
+        [&] { timers.suspend(); }, [&] { timers.resume(); }};
     // At a real time a step, then the ticks so far, the interval armed (-1: none), the game time.
     const struct { Millis real; Step step; int ticks; int armed; Millis game; } steps[] = {
         {0, Enable, 0, 1000, 0}, {400, Sync, 0, 600, 400}, {1000, Timeout, 1, 1000, 1000},
@@ -89,11 +93,7 @@ TEST(SchedulerDriver, ArmsForTheNextTickCatchesUpInOrderAndLeavesSuspendedTimeOu
     // clang-format on
     for (const auto& s : steps) {
         real = s.real;
-        if (s.step == Enable || s.step == Disable) timer.setEnabled(s.step == Enable);
-        if (s.step == Sync) driver.sync();
-        if (s.step == Timeout) driver.onTimeout();
-        if (s.step == Suspend) timers.suspend();
-        if (s.step == Resume) timers.resume();
+        act[s.step]();
         const int armed = driver.armed() ? driver.armedInterval() : -1;
         EXPECT_EQ(tuple(ticks, armed, driver.gameNow()), tuple(s.ticks, s.armed, s.game)) << s.real;
     }
@@ -109,6 +109,21 @@ TEST(CommandLine, VersionAndHelpAnswerInSpanishAndAnythingElsePlays) {
     EXPECT_EQ(tuple(version.str(), none.str()), tuple("GUSANICIDA 1.0.0\n", ""));
     EXPECT_NE(help.str().find("Uso: gusanicida"), std::string::npos);
     EXPECT_NE(help.str().find("muestra la versión"), std::string::npos);
+}
+
+TEST(KeyCodes, QtKeysBecomeVirtualKeyCodesAndModifiersShiftCtrlAltBits) {
+    // clang-format off
+    const std::pair<int, int> codes[] = {{Qt::Key_Left, 37}, {Qt::Key_Up, 38}, {Qt::Key_Right, 39},
+        {Qt::Key_Down, 40}, {Qt::Key_Space, 32}, {Qt::Key_Shift, 16}, {Qt::Key_CapsLock, 20},
+        {Qt::Key_Escape, 27}, {Qt::Key_A, 65}, {Qt::Key_V, 86}, {Qt::Key_Z, 90}, {Qt::Key_B, 66},
+        {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Control, 17}, {Qt::Key_Tab, 9},
+        {Qt::Key_F1, 112}, {Qt::Key_VolumeUp, 0}};
+    // clang-format on
+    for (const auto& [key, code] : codes) EXPECT_EQ(virtualKeyCode(key), code) << key;
+    EXPECT_EQ(tuple(virtualKeyCode(Qt::Key_5, true), modifierBits(Qt::NoModifier),
+                    modifierBits(Qt::AltModifier),
+                    modifierBits(Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier)),
+              tuple(101, 0, 4, 3));
 }
 
 }  // namespace
