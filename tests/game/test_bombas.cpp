@@ -1,4 +1,5 @@
-// Bombs: the fuse, Shift, the five-bomb limit, flames along the streets, chains and kill counts.
+// Bombs: the five-bomb limit, two on one cell, kill counts, and bombs outliving a cleared phase,
+// a death or the game.
 #include <algorithm>
 
 #include "game_fixture.h"

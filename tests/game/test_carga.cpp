@@ -1,4 +1,4 @@
-// Start-up of a game: the board, the player, the first worm, the seed, the difficulty table.
+// Start-up of a game: the board, the first worm, the seed, the difficulty table, a new game.
 #include "game_fixture.h"
 #include "sound/sound_path.h"
 

@@ -1,4 +1,4 @@
-// Phases: clearing, the exit and its beacon, passing through, deaths, the end of the game.
+// Phases: each exit and its door, deaths with lives left or none, boxes that hold the timers.
 #include "game_fixture.h"
 
 namespace gus::testing {

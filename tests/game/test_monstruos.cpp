@@ -1,4 +1,5 @@
-// The worms: entering the board, their slots, open directions, steps and turns, killing.
+// The worms: a full board, steps and turns, walls put up by hand, free slots, reaching the player
+// or a bomb.
 #include <tuple>
 
 #include "game_fixture.h"

@@ -1,4 +1,4 @@
-// Where the worms are heard, placed from their cells; and every sound of the game coming to an end.
+// A dying worm heard where it died, free slots' channels, and every sound of the game ending.
 #include "game_fixture.h"
 #include "sound/sound_path.h"
 

@@ -1,42 +1,11 @@
-// The player's keys: steps and the walls heard beside him, the radar, questions, stale text.
+// The player's keys: the walls heard beside him, the radar, Caps Lock, what acts once the game is
+// over.
 #include "game_fixture.h"
 
 namespace gus::testing {
 namespace {
 
 using Keys = EmptyBoard;
-
-TEST_F(Keys, EachStepSoundsTheWallsBesideTheNewCellFromTheirSide) {
-    const int balance[4] = {0, 3000, 200, -3000}, volume[4] = {-600, -600, -300, -600};  // N E S W
-    // clang-format off
-    const std::tuple<Cell, Entero, bool, Cell, std::string> cases[] = {  // from, key, exit open, to, walls
-        {{7, 12}, tecla::Izquierda, false, {6, 12}, "02"},  // from the start cell
-        {{8, 12}, tecla::Izquierda, false, {7, 12}, "02"},  // onto the start cell
-        {{8, 12}, tecla::Izquierda, true, {7, 12}, "0"},    // the exit open below
-        {{5, 12}, tecla::Izquierda, false, {4, 12}, "2"},   // a street meets the border
-        {{4, 3}, tecla::Abajo, false, {4, 4}, ""},          // an inner crossing
-        {{0, 1}, tecla::Arriba, false, {0, 0}, "03"},       // the north-west corner
-        {{11, 0}, tecla::Derecha, false, {12, 0}, "01"},    // the north-east corner
-        {{0, 2}, tecla::Abajo, false, {0, 3}, "13"}};       // along a street
-    // clang-format on
-    for (const auto& [from, arrow, exitOpen, to, walls] : cases) {
-        putPlayer(from.first, from.second);
-        f().Jugador.Paso = 1;
-        f().Tablero(7, 13) = exitOpen ? CeldaSalida : CeldaPared;
-        const std::size_t m = mark();
-        key(arrow);
-        std::string sides;
-        for (const SimEvent& e : sounds("", m)) {
-            const int side = e.channel[5] - '0';
-            sides += e.channel.substr(5, 1);
-            EXPECT_EQ(std::tie(e.file, e.balance, e.volume),
-                      std::make_tuple(std::string(Sonido::PasoA), balance[side], volume[side]));
-        }
-        EXPECT_EQ(std::make_tuple(player(), sides, beeps(m), f().Jugador.Paso),
-                  std::make_tuple(to, walls, 0, 2))
-            << to.first << ", " << to.second;
-    }
-}
 
 TEST_F(Keys, EveryKeyButTheRadarReplacesTheWormChannels) {
     putWorm(0, 4, 4, 1);
@@ -51,7 +20,9 @@ TEST_F(Keys, EveryKeyButTheRadarReplacesTheWormChannels) {
     EXPECT_TRUE(heard().empty() && texts("Label2").empty());
 }
 
-TEST_F(Keys, StepSoundAlternatesOnEveryStepTakenAndSilencesTheWallsLeft) {
+// Where the walls are heard from, and every step's sounds, are replayed line for line by the
+// recorded games; here, which sides sound and which fall silent.
+TEST_F(Keys, EachStepSoundsTheWallsBesideItAlternatingItsSoundAndSilencesTheRest) {
     key(tecla::Arriba);                                 // refused: does not advance the alternation
     for (int i = 0; i < 3; ++i) key(tecla::Izquierda);  // (6, 12) ... (4, 12)
     EXPECT_EQ(heard(), (Strings{on("Wmp1(0)", Sonido::PasoA), on("Wmp1(2)", Sonido::PasoA),
