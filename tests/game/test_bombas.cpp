@@ -1,5 +1,5 @@
-// Bombs: the five-bomb limit, two on one cell, kill counts, and bombs outliving a cleared phase,
-// a death or the game.
+// Bombs: the five-bomb limit, two on one cell, kill counts, and bombs outliving a cleared phase or
+// the game.
 #include <algorithm>
 
 #include "game_fixture.h"
@@ -63,21 +63,6 @@ TEST_F(Bombs, LastWormClearsThePhaseAtOnceAndDropsTheRestOfTheExplosion) {
     EXPECT_EQ(std::make_tuple(boxes().size(), f().Bombas[0].Activa, f().Bombas[1].X, status(),
                               k().TMRSalida.enabled()),
               std::make_tuple(1ul, VERDADERO, Entero{4}, std::string(), true));
-}
-
-TEST_F(Bombs, AfterThePlayersDeathALiveBombTicksAndExplodesHarmlessly) {
-    putWorm(0, 1, 12, 0);
-    f().MonstruosPorEntrar = 1;
-    layAt(3, 12);
-    k().TMRMuerto.setEnabled(true);
-    s.wait(800);  // the death: positions of every bomb cleared
-    ASSERT_EQ(f().Bombas[0].X, -1);
-    putWorm(0, 3, 12, 0);
-    const std::size_t m = mark();
-    s.wait(3200);
-    EXPECT_EQ(std::make_tuple(heardFile(Sonido::Mecha, m), heardFile(Sonido::Explosion, m),
-                              wormAlive(0), texts("Label2", m).size(), f().PilaBombas[0]),
-              std::make_tuple(3, 1, true, 0ul, Entero{-1}));
 }
 
 // A chained bomb that kills the last worm of the last phase closes the window; the explosion

@@ -1,5 +1,4 @@
-// The worms: a full board, steps and turns, walls put up by hand, free slots, reaching the player
-// or a bomb.
+// The worms: a full board, steps and turns, walls put up by hand, free slots, stepping onto a bomb.
 #include <tuple>
 
 #include "game_fixture.h"
@@ -169,32 +168,6 @@ TEST_F(Worms, FreeSlotsTickChangesNothing) {
                   std::make_tuple(W(2, 0, 2), W(-1, -1, 1), false, giro, m));
         EXPECT_TRUE(drewNoMore());
     }
-}
-
-TEST_F(Worms, WormSteppingOntoThePlayerKillsHimEachTimeAndTheOthersWalkOn) {
-    putWorm(0, 5, 12, 2);
-    putWorm(1, 0, 9, 3);
-    putPlayer(6, 12);
-    f().MonstruosPorEntrar = 1;
-    k().TMRColocaMon.setEnabled(true);
-    key(tecla::V);
-    step(0);
-    EXPECT_EQ(status(), "¡Has muerto!");
-    EXPECT_EQ(heard(), (Strings{on("WMPMonstruo(0)", Sonido::PasoGusano),
-                                on("Wmp1(4)", Sonido::GusanoTeMata)}));
-    EXPECT_EQ(f().Vidas, 5);
-    EXPECT_TRUE(k().TMRMuerto.enabled() && k().TMRMonstruo[0].enabled() &&
-                k().TMRMonstruo[1].enabled() && k().TMRColocaMon.enabled());
-    step(1);
-    EXPECT_EQ(worm(1), W(0, 10, 3));
-    step(0);  // walks on to (7, 12); the player stays until the death is handled
-    putWorm(1, 5, 12, 2);
-    k().Label2.setCaption("x");
-    k().TMRMuerto.setEnabled(false);
-    step(1);
-    EXPECT_EQ(status(), "¡Has muerto!") << "set, not appended";
-    EXPECT_EQ(sounds("Wmp1(4)").size(), 2u);
-    EXPECT_TRUE(k().TMRMuerto.enabled());
 }
 
 TEST_F(Worms, WormSteppingOntoALiveBombSetsItOffAtOnce) {
