@@ -1,5 +1,4 @@
-// Bombs: the five-bomb limit, two on one cell, kill counts, and bombs outliving a cleared phase or
-// the game.
+// Bombs: the five-bomb limit, two on one cell, kill counts, a chain that ends the game.
 #include <algorithm>
 
 #include "game_fixture.h"
@@ -51,18 +50,6 @@ TEST_F(Bombs, KillCountsEndTheExplosionText) {
         shift();
         EXPECT_EQ(status(), said);
     }
-}
-
-TEST_F(Bombs, LastWormClearsThePhaseAtOnceAndDropsTheRestOfTheExplosion) {
-    putWorm(0, 4, 11, 0);
-    layAt(4, 4);  // further out: must not be set off
-    layAt(4, 12);
-    putPlayer(12, 0);
-    shift();
-    // The record of the bomb that went off keeps its position.
-    EXPECT_EQ(std::make_tuple(boxes().size(), f().Bombas[0].Activa, f().Bombas[1].X, status(),
-                              k().TMRSalida.enabled()),
-              std::make_tuple(1ul, VERDADERO, Entero{4}, std::string(), true));
 }
 
 // A chained bomb that kills the last worm of the last phase closes the window; the explosion

@@ -132,27 +132,6 @@ TEST_F(Worms, DeadEndLeavesTheExcludedDirectionAsTheOnlyChoiceAndAWalledInWormWa
     }
 }
 
-TEST_F(Worms, PendingTurnHoldsEveryWormUntilAnyWormCompletesAMove) {
-    putWorm(0, 4, 4, 2);
-    putWorm(1, 8, 8, 2);
-    draws({0.1, 0.0});
-    step(0);  // worm 0 decides to turn north
-    ASSERT_TRUE(esVerdadero(f().GiroReciente));
-    draws({kTestigo});
-    step(1);  // worm 1 on a crossing makes no test and moves on
-    EXPECT_EQ(worm(1), W(9, 8, 2));
-    EXPECT_FALSE(esVerdadero(f().GiroReciente));
-    EXPECT_TRUE(drewNoMore());
-    draws({0.1, 0.99});
-    step(0);  // the test is made again: worm 0 turns once more, from "124"
-    EXPECT_EQ(worm(0), W(4, 4, 4));
-    EXPECT_TRUE(esVerdadero(f().GiroReciente));
-    draws({kTestigo});
-    step(0);  // and walks its new heading without a second crossing test
-    EXPECT_EQ(worm(0), W(3, 4, 4));
-    EXPECT_TRUE(drewNoMore());
-}
-
 TEST_F(Worms, FreeSlotsTickChangesNothing) {
     putWorm(0, 2, 0, 2);
     k().TMRMonstruo[0].setEnabled(false);
