@@ -16,11 +16,6 @@
 #include "platform/sim/sim_platform.h"
 #include "sound/catalogue.h"
 
-// Fontconfig's cache lives as long as the process: the system's, not a leak of the program.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 namespace gus::testing {
 
 // Offscreen, Qt's texts in Spanish, the program's accessibility factory installed.
