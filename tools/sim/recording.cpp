@@ -51,7 +51,7 @@ std::string turningPoint(const Fields& f) {
     const std::string kind = value(f, "ev"), text = value(f, "text");
     if (kind == "box") return value(f, "title") + ": " + text + " (" + value(f, "answer") + ")";
     if (kind == "dialog") return "the game is won: " + value(f, "window");
-    if (kind == "text" && text.find("Te quedan") != std::string::npos) return text;
+    if (kind == "speak" && text.find("muerto") != std::string::npos) return "a death: " + text;
     return "";
 }
 

@@ -12,8 +12,8 @@ namespace gus::recording {
 // A recording is a script the runner reads as it is: under each command come the lines the runner
 // wrote for it as comments, "#> " and the JSON line's values in order (a value with a blank, a
 // quote, a backslash or a "#" keeps its JSON quotes; a state line stays JSON), and the game's
-// turning points (a phase's boxes, a death, the game over, the win) as "#= " comments. Both are
-// written anew by `write`; every other line is the recording's own and kept.
+// turning points (a phase's boxes, a death as spoken, the game over, the win) as "#= " comments.
+// Both are written anew by `write`; every other line is the recording's own and kept.
 using Lines = std::vector<std::string>;
 using Fields = std::vector<std::pair<std::string, std::string>>;  // name, value as written
 
