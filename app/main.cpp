@@ -7,21 +7,14 @@
 #include "platform/qt/accessibility.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/spanish_translator.h"
-
-#ifdef GUS_HAVE_SDL_AUDIO
 #include "platform/sdl/sdl_audio_output.h"
-using ProgramAudio = gus::SdlAudioOutput;
-#else
-#include "platform/qt/silent_audio.h"
-using ProgramAudio = gus::SilentAudio;
-#endif
 
 int main(int argc, char** argv) {
     if (auto status = gus::answerCommandLine({argv + 1, argv + argc}, std::cout)) return *status;
     QApplication app(argc, argv);
     gus::installSpanishTranslator(app);
     gus::installAccessibility();
-    ProgramAudio audio;
+    gus::SdlAudioOutput audio;  // silent, but working, where no sound device exists
     gus::Program program(audio, audio, gus::qtProgramFolder());
     program.start();
     return QApplication::exec();

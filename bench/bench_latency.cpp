@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "bench/common/real_audio_game.h"
-#include "platform/sdl/mixer.h"
+#include "platform/mixer/mixer.h"
 #include "tests/audio/wav_bytes.h"
 
 namespace gus::bench {

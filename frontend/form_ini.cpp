@@ -156,7 +156,7 @@ void FormIni::openTextDialog(Entero mensaje) {
 GameWindow& FormIni::game() {
     if (!game_) {
         game_ = std::make_unique<GameWindow>(
-            s_, [this] { return dificultad_; }, this);
+            s_, [this] { return dificultad_; }, [this] { openEnding(); }, this);
     }
     return *game_;
 }
@@ -181,16 +181,12 @@ void FormIni::openGallery() {
     Form_Activate();
 }
 
-void FormIni::openModal(const std::string& window) {
-    // The game opens no window of its own but the end-of-game dialog.
-    if (window == "Dialog2") openEnding();
-}
-
 void FormIni::openEnding() {
     QWidget* owner = gameWindow_ != nullptr ? static_cast<QWidget*>(gameWindow_) : this;
     Dialog2 ending(
         s_, [this] { return dificultad_; }, owner);
-    showModally(ending);
+    // The game session opened it as a modal gap already (game/game_session.h).
+    runModal_(ending);
 }
 
 void FormIni::showModally(QDialog& window) {

@@ -37,8 +37,8 @@ class FormIni : public QWidget {
     void Form_Load();
     void Form_Activate();
     void Command1_Click(int index);
-    // The game asks for one of its windows (the end-of-game dialog).
-    void openModal(const std::string& window);
+    // The end-of-game dialog, when the game asks for it (its timers already held).
+    void openEnding();
     void setOnEndProgram(std::function<void()> fn) { onEndProgram_ = std::move(fn); }
     void centreOnScreen();
 
@@ -61,7 +61,6 @@ class FormIni : public QWidget {
     void openTextDialog(Entero mensaje);
     void openGame();
     void openGallery();
-    void openEnding();
     void cycleDifficulty();
     void closeEverything();
     bool pressByAccessKey(const QString& typed);

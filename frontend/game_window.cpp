@@ -14,10 +14,10 @@
 namespace gus {
 
 GameWindow::GameWindow(Services& services, std::function<Entero()> dificultadDelMenu,
-                       QWidget* parent)
-    : QDialog(parent), s_(services) {
+                       std::function<void()> showEnding, QWidget* parent)
+    : QDialog(parent), s_(services), showEnding_(std::move(showEnding)) {
     setWindowTitle(QString::fromUtf8(kProgramTitle));
-    form_ = std::make_unique<Form1>(s_, *this, std::move(dificultadDelMenu));
+    session_ = std::make_unique<GameSession>(s_, *this, std::move(dificultadDelMenu));
     buildControls();
     makeFixedDialog(*this, QStringLiteral("Form1"));
     exposeAsPlainWindow(*this);
@@ -27,8 +27,8 @@ GameWindow::GameWindow(Services& services, std::function<Entero()> dificultadDel
 GameWindow::~GameWindow() = default;
 
 void GameWindow::buildControls() {
-    picture1_ =
-        new KeyReceiver([this](Entero code, Entero shift) { deliverKey(code, shift, true); }, this);
+    picture1_ = new KeyReceiver(
+        [this](Entero code, Entero shift) { session_->key(code, shift, true); }, this);
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAccessibleDescription(QStringLiteral("Posición"));
@@ -41,9 +41,9 @@ void GameWindow::buildControls() {
     label1_->setFont(large);
     label2_->setFont(large);
     label2_->setMinimumWidth(320);
-    board_ = new BoardView(*form_, this);
+    board_ = new BoardView(form(), this);
     label1View_ = std::make_unique<PlainLabelView>(*label1_);
-    label2View_ = std::make_unique<SpokenLabelView>(*label2_);
+    label2View_ = std::make_unique<PlainLabelView>(*label2_);
 
     auto* side = new QVBoxLayout;
     side->addWidget(picture1_);
@@ -58,30 +58,18 @@ void GameWindow::buildControls() {
 
 void GameWindow::Load() {
     closedByGame_ = false;
-    s_.road.handle([this] { form_->Load(); });
+    session_->load();
     picture1_->setFocus(Qt::OtherFocusReason);
-}
-
-void GameWindow::deliverKey(Entero code, Entero shift, bool toPicture1) {
-    if (!form_->cargada()) return;
-    s_.road.handle([&] {
-        Entero keyCode = code;
-        form_->Form_KeyDown(keyCode, shift);
-        // A window closed by the first handler has no Picture1 left to take the key.
-        if (toPicture1 && form_->cargada()) form_->Picture1_KeyDown(keyCode, shift);
-    });
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {
     // Keys that reach the window itself: Picture1 does not have the focus (Esc gives it back).
-    deliverKey(keyCodeOf(*event), modifierBits(event->modifiers()), false);
+    session_->key(keyCodeOf(*event), modifierBits(event->modifiers()), false);
     event->accept();
 }
 
-LabelView* GameWindow::labelView(const std::string& label) {
-    if (label == "Label1") return label1View_.get();
-    if (label == "Label2") return label2View_.get();
-    return nullptr;
+LabelView* GameWindow::labelView(LabelId label) {
+    return label == LabelId::Label1 ? label1View_.get() : label2View_.get();
 }
 
 void GameWindow::drawMarks() {
@@ -97,9 +85,14 @@ void GameWindow::closeWindow() {
     if (isVisible()) done(QDialog::Accepted);
 }
 
+void GameWindow::showWindow(WindowId window) {
+    // The game opens no window of its own but the end-of-game dialog.
+    if (window == WindowId::Dialog2 && showEnding_) showEnding_();
+}
+
 void GameWindow::reject() {
     // Closed by its close control: the game is abandoned, every timer and sound stops.
-    if (form_->cargada()) s_.road.handle([this] { form_->Unload(); });
+    session_->unload();
     QDialog::reject();
 }
 

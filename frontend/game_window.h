@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "frontend/label_views.h"
-#include "game/form1.h"
+#include "game/game_session.h"
 #include "platform/event_road.h"
 #include "platform/services.h"
 
@@ -16,11 +16,13 @@ class BoardView;
 class KeyReceiver;
 
 // One window, and one Form1 in it, for the whole run: the menu loads and unloads it for every
-// game, and the game's variables carry from one game to the next.
+// game, and the game's variables carry from one game to the next. The window is a host of the
+// game session: it shows, and hands over the keys as they come.
 class GameWindow : public QDialog, public GameWindowHost {
   public:
+    // `showEnding` shows the end-of-game dialog modally (the menu owns it).
     GameWindow(Services& services, std::function<Entero()> dificultadDelMenu,
-               QWidget* parent = nullptr);
+               std::function<void()> showEnding = {}, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // Loads the game: its controls are created and Form_Load runs.
@@ -28,19 +30,17 @@ class GameWindow : public QDialog, public GameWindowHost {
     // The game closed its window itself (the game is over) rather than being abandoned.
     bool closedByGame() const { return closedByGame_; }
 
-    Form1& form() { return *form_; }
+    Form1& form() { return session_->form(); }
     KeyReceiver* Picture1() const { return picture1_; }
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }
     BoardView* board() const { return board_; }
 
-    // Every key: Form_KeyDown always, Picture1_KeyDown when Picture1 has it.
-    void deliverKey(Entero code, Entero shift, bool toPicture1);
-
-    LabelView* labelView(const std::string& label) override;
+    LabelView* labelView(LabelId label) override;
     void drawMarks() override;
     void focusKeyReceiver() override;
     void closeWindow() override;
+    void showWindow(WindowId window) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -55,11 +55,12 @@ class GameWindow : public QDialog, public GameWindowHost {
     QLabel* label2_ = nullptr;
     BoardView* board_ = nullptr;
     std::unique_ptr<PlainLabelView> label1View_;
-    std::unique_ptr<SpokenLabelView> label2View_;
+    std::unique_ptr<PlainLabelView> label2View_;
+    std::function<void()> showEnding_;
     EventRoad::Listener refreshBoard_;
     bool closedByGame_ = false;
     // Last: the game goes before the views it writes to.
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<GameSession> session_;
 };
 
 }  // namespace gus

@@ -7,22 +7,15 @@
 
 namespace gus {
 
-ProgramRandom::ProgramRandom() {
-    bool ok = false;
-    const int seed = qEnvironmentVariableIntValue("GUSANICIDA_SEMILLA", &ok);
-    if (ok) fixed_ = seed;
-}
-
 Program::Program(AudioOutput& audio, Beeper& beeper, ProgramFolder folder)
     : road_(timers_, audio),
       services_{
-          timers_, audio, clock_, random_, beeper, dialogs_, std::move(folder), road_,
+          timers_, audio, clock_, random_, beeper, dialogs_, std::move(folder), road_, speech_,
       } {
     // Timers enabled by an input count from the moment it came.
     road_.setPresent([this] { return driver_.gameNow(); });
     menu_ = std::make_unique<FormIni>(services_);
     menu_->setOnEndProgram([] { QCoreApplication::quit(); });
-    boxes_.setWindowOpener([this](const std::string& window) { menu_->openModal(window); });
 }
 
 Program::~Program() {

@@ -1,8 +1,7 @@
-// The whole program wired together: timers, services and the start menu.
+// The whole program wired together: timers, services, the screen reader and the start menu.
 #pragma once
 
 #include <memory>
-#include <optional>
 
 #include "platform/event_road.h"
 #include "platform/modal.h"
@@ -12,23 +11,11 @@
 #include "platform/qt/scheduler_driver.h"
 #include "platform/random.h"
 #include "platform/scheduler.h"
+#include "platform/speech.h"
 
 namespace gus {
 
 class FormIni;
-
-// The game seeds its numbers from the clock. The screen reader's test replays one game: it
-// fixes the seed with the environment variable GUSANICIDA_SEMILLA.
-class ProgramRandom : public Random {
-  public:
-    ProgramRandom();
-    void seed(std::int32_t seed) override { numbers_.seed(fixed_.value_or(seed)); }
-    double next() override { return numbers_.next(); }
-
-  private:
-    MersenneRandom numbers_;
-    std::optional<std::int32_t> fixed_;
-};
 
 class Program {
   public:
@@ -46,7 +33,7 @@ class Program {
     Scheduler timers_;
     SchedulerDriver driver_{timers_};
     EventRoad road_;
-    EventRoad::Listener speaking_ = Announcer::program().speakAtEndOfEvents(road_);
+    Speech speech_{road_, Announcer::program()};
     QtClock clock_;
     ProgramRandom random_;
     QtDialogs boxes_;

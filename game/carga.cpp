@@ -65,7 +65,7 @@ void Form1::DibujaMarcas() {
 }
 
 void Form1::MuestraFinal() {
-    s_.dialogs.showModal("Dialog2");
+    host_.showWindow(WindowId::Dialog2);
 }
 
 }  // namespace gus

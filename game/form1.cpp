@@ -11,10 +11,10 @@ ControlesForm1::ControlesForm1(Form1& form, const Services& s, GameWindowHost& h
       TMRMonstruo(s.timers, 3000,
                   [&form](int i) { form.TMRMonstruo_Timer(static_cast<Entero>(i)); }),
       TMRBomba(s.timers, 1000, [&form](int i) { form.TMRBomba_Timer(static_cast<Entero>(i)); }),
-      Label1("Label1"),
-      Label2("Label2") {
-    Label1.setView(host.labelView("Label1"));
-    Label2.setView(host.labelView("Label2"));
+      Label1(nameOf(LabelId::Label1)),
+      Label2(nameOf(LabelId::Label2)) {
+    Label1.setView(host.labelView(LabelId::Label1));
+    Label2.setView(host.labelView(LabelId::Label2));
     Label2.setOnChange([&form] { form.Label2_Change(); });
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_window_host.h"
 #include "game/tipos.h"
 #include "platform/audio_output.h"
 #include "platform/label.h"
@@ -16,16 +17,6 @@
 #include "sound/channel.h"
 
 namespace gus {
-
-// What the game window asks of the window it is shown in.
-class GameWindowHost {
-  public:
-    virtual ~GameWindowHost() = default;
-    virtual LabelView* labelView(const std::string& label) = 0;
-    virtual void drawMarks() = 0;  // DibujaMarcas: two figures with no game meaning
-    virtual void focusKeyReceiver() = 0;
-    virtual void closeWindow() = 0;
-};
 
 // The window's controls. They exist from the window's loading until it is unloaded; elements
 // of the arrays created during play are reused by a new game in the same window.
@@ -55,7 +46,7 @@ struct ControlesForm1 {
 
 class Form1 {
   public:
-    // `dificultadDelMenu` reads FormIni.Dificultad.
+    // `dificultadDelMenu` reads FormIni.Dificultad. The host is the game session (game_session.h).
     Form1(const Services& services, GameWindowHost& host,
           std::function<Entero()> dificultadDelMenu);
     ~Form1();

@@ -52,7 +52,7 @@ void Form1::ColocaMonstruo() {
         if (Tablero(x, y) == CeldaLibre || (x == Jugador.X && y == Jugador.Y)) break;
     }
     colocaMonstruoEn(i, x, y, static_cast<Entero>(eleccion(azar(), 4, 1)));
-    tocaEn(*c().Wmp1[5], Sonido::EntraGusano);
+    tocaEn(*c().Wmp1[5], Sonido::EntraMonstruo);
 }
 
 void Form1::colocaMonstruoEn(int Index, int X, int Y, Entero Direccion) {
@@ -75,7 +75,7 @@ void Form1::colocaMonstruoEn(int Index, int X, int Y, Entero Direccion) {
     // Switching it off first starts a new interval for a worm moved by hand, as if just entered.
     c().TMRMonstruo[Index].setEnabled(false);
     c().TMRMonstruo[Index].setEnabled(true);
-    c().WMPMonstruo[Index].setFileName(ruta(Sonido::PasoGusano));
+    c().WMPMonstruo[Index].setFileName(ruta(Sonido::PasoMonstruo));
 }
 
 std::string Form1::BuscaDirecciones(Entero X, Entero Y) const {
@@ -153,7 +153,7 @@ void Form1::MueveMonstruo(Entero Index) {
 
 void Form1::muerePorPasoDeMonstruo() {
     escribeEstado("¡Has muerto!");
-    tocaEn(*c().Wmp1[4], Sonido::GusanoTeMata);
+    tocaEn(*c().Wmp1[4], Sonido::MonstruoTeMata);
     c().TMRMuerto.setEnabled(true);
 }
 

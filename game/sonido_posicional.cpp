@@ -9,14 +9,14 @@ void Form1::SuenaMonstruo(Entero Index) {
     const RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(Index));
     Channel& canal = c().WMPMonstruo[Index];
     place(canal, placementFor(m.X, m.Y, Jugador.X, Jugador.Y, kFallOffStep));
-    tocaEn(canal, Sonido::PasoGusano);
+    tocaEn(canal, Sonido::PasoMonstruo);
 }
 
 void Form1::SuenaMuerteMonstruo(Entero Index) {
     const RegistroMonstruo& m = Monstruos.at(static_cast<std::size_t>(Index));
     Channel& canal = c().WMPMonstruo[Index];
     place(canal, placementFor(m.X, m.Y, Jugador.X, Jugador.Y, kFallOffDeath));
-    tocaEn(canal, Sonido::MuereGusano);
+    tocaEn(canal, Sonido::MuereMonstruo);
     s_.beeper.beep();
 }
 

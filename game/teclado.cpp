@@ -127,7 +127,7 @@ Form1::Paso Form1::intentaPaso(int dx, int dy) {
 void Form1::muerePorMonstruoAlEntrar() {
     for (int i = 0; i < c().TMRMonstruo.count(); ++i) c().TMRMonstruo[i].setEnabled(false);
     anadeEstado("¡Has muerto! Te quedan " + std::to_string(Vidas - 1) + " vidas.");
-    tocaEn(*c().Wmp1[4], Sonido::GusanoTeMata);
+    tocaEn(*c().Wmp1[4], Sonido::MonstruoTeMata);
     c().TMRMuerto.setEnabled(true);
 }
 

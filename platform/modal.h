@@ -1,5 +1,7 @@
-// Message boxes and modal windows with the game's timers held still while they are open.
+// Message boxes and the game's modal windows with the game's timers held still while open.
 #pragma once
+
+#include <functional>
 
 #include "platform/event_road.h"
 #include "platform/scheduler.h"
@@ -7,10 +9,17 @@
 
 namespace gus {
 
-// The one rule of both backends: while a box or a modal window of the game is open no game
+// The one rule of every backend: while a box or a modal window of the game is open no game
 // timer fires, and the timers resume afterwards with the time they had left. The event that
 // opens it is published first (see event_road.h), so the player hears its sounds and sees the
 // board as it is while he reads the box.
+inline void runModal(EventRoad& road, Scheduler& timers, const std::function<void()>& open) {
+    road.modal([&] {
+        SuspendGuard hold(timers);
+        open();
+    });
+}
+
 class ModalDialogs : public Dialogs {
   public:
     ModalDialogs(Dialogs& inner, Scheduler& timers, EventRoad& road)
@@ -18,17 +27,8 @@ class ModalDialogs : public Dialogs {
 
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons) override {
         Answer answer = Answer::Ok;
-        road_.modal([&] {
-            SuspendGuard hold(timers_);
-            answer = inner_.messageBox(text, title, buttons);
-        });
+        runModal(road_, timers_, [&] { answer = inner_.messageBox(text, title, buttons); });
         return answer;
-    }
-    void showModal(const std::string& window) override {
-        road_.modal([&] {
-            SuspendGuard hold(timers_);
-            inner_.showModal(window);
-        });
     }
 
   private:

@@ -35,17 +35,14 @@ class Beeper {
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 
-// Message boxes and modal windows. Callers go through Dialogs, never straight to a backend: the
-// game's timers stand still while a box is open (see modal.h). Windows are known by their names
-// ("Dialog2"); the front end that owns them opens them.
+// Message boxes. Callers go through Dialogs, never straight to a backend: the game's timers
+// stand still while a box is open (see modal.h).
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
     // An empty title means the program's title, "GUSANICIDA".
     virtual Answer messageBox(const std::string& text, const std::string& title,
                               Buttons buttons) = 0;
-    // Shows the window modally and returns when it has closed.
-    virtual void showModal(const std::string& window) = 0;
 };
 
 inline constexpr const char* kProgramTitle = "GUSANICIDA";
@@ -59,6 +56,7 @@ struct ProgramFolder {
 class AudioOutput;
 class EventRoad;
 class Scheduler;
+class Speech;
 
 // Everything a window of the program asks of the platform.
 struct Services {
@@ -70,6 +68,7 @@ struct Services {
     Dialogs& dialogs;  // already holds the game's timers while a box is open
     ProgramFolder folder;
     EventRoad& road;  // every input of every window enters here
+    Speech& speech;   // the status text as the screen reader says it
 };
 
 }  // namespace gus

@@ -37,7 +37,7 @@ done
 # The sound files must be found from the installed program folder.
 state=$(printf 'seed 1\nload\nstate\n' | "$root/usr/lib/games/gusanicida/gusanicida-sim" \
   | grep '"ev":"state"')
-echo "$state" | grep -qF "\"Wmp1(5)\":{\"FileName\":\"$(sound EntraGusano)\",\"Balance\":0,\"Volume\":-600,\"Playing\":-1}" \
+echo "$state" | grep -qF "\"Wmp1(5)\":{\"FileName\":\"$(sound EntraMonstruo)\",\"Balance\":0,\"Volume\":-600,\"Playing\":-1}" \
   || { echo "the installed program does not find its sounds"; exit 1; }
 
 if [ -e "$root/usr/games/gusanicida" ]; then

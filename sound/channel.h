@@ -34,8 +34,6 @@ class Channel {
     void setBalance(int balance);
     int volume() const { return volume_; }
     void setVolume(int volume);
-    bool autoStart() const { return setup_.autoStart; }
-    int playCount() const { return setup_.playCount; }
     bool playing() const;
     // The window is gone: the channel falls silent and ignores every later operation.
     void kill();

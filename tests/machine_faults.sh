@@ -20,7 +20,7 @@ chmod -R a-w "$odd"  # the program writes nothing, so a read-only folder changes
 sim() { printf '%b' "$2" | "$1/gusanicida-sim"; }
 # Sounds found from a folder with spaces and non-ASCII letters.
 check grep -q "\"WMPBomba(0)\":{\"FileName\":\"$(sound Explosion)\"" <<<"$(sim "$odd" "$play")"
-check grep -q "\"FileName\":\"$(sound EntraGusano)\",\"Balance\":0,\"Volume\":-600,\"Playing\":-1" \
+check grep -q "\"FileName\":\"$(sound EntraMonstruo)\",\"Balance\":0,\"Volume\":-600,\"Playing\":-1" \
   <<<"$(sim "$odd" 'load\nstate\n')"
 # No sound files at all: every channel is silent and the game goes on exactly the same.
 check diff <(sim "$odd" "$play" | grep -v '"ev":"state"') <(sim "$bare" "$play" | grep -v '"ev":"state"')

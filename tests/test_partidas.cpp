@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/invariantes.h"
-#include "tests/support/sesion.h"
+#include "tests/support/new_session.h"
 
 namespace gus::testing {
 namespace {
 
 TEST(KeyStorm, RandomKeysOnCrowdedBoardsBreakNoInvariant) {
-    auto s = nuevaSesion(0, 4321, false);
+    auto s = newSession(0, 4321, false);
     Vigilante v(*s);
     std::mt19937 azar(20240611);
     const Tormenta t = tormentaDePartidas(*s, v, azar, 20000);

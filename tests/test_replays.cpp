@@ -1,43 +1,83 @@
-// Recorded games replayed through the headless runner: what it writes must match the recording
-// line for line. After a deliberate change of behaviour, GUS_GRABA_REPLAYS=1 writes them anew.
+// Recorded games replayed through the headless runner (their form: tools/sim/recording.h), and
+// each game's ending checked apart from its recording. After a deliberate change of behaviour,
+// GUSANICIDA_RERECORD="the reason" build/bin/test_replays records them anew.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iostream>
+#include <map>
 
-#include "tools/sim/runner.h"
+#include "platform/program_folder.h"
+#include "platform/wav_info.h"
+#include "sound/sound_path.h"
+#include "tools/sim/recording.h"
 
 namespace gus {
 namespace {
 
-const std::filesystem::path kCarpeta = GUS_REPLAYS_DIR;
+struct Game {
+    const char* name;
+    int phase;  // reached
+    bool won;
+    int gamesLost;
+};
 
-class Replay : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(Replay, RunnerWritesWhatWasRecorded) {
-    std::ifstream guion(kCarpeta / (std::string(GetParam()) + ".sim"));
-    ASSERT_TRUE(guion);
-    std::ostringstream out, err;
-    ASSERT_EQ(SimRunner(out, err).run(guion), 0) << err.str();
-    const auto grabado = kCarpeta / (std::string(GetParam()) + ".out");
-    if (std::getenv("GUS_GRABA_REPLAYS")) std::ofstream(grabado) << out.str();
-    std::ifstream esperado(grabado);
-    ASSERT_TRUE(esperado);
-    std::istringstream obtenido(out.str());
-    std::string a, b;
-    for (int linea = 1;; ++linea) {
-        const bool hayA = static_cast<bool>(std::getline(obtenido, a));
-        const bool hayB = static_cast<bool>(std::getline(esperado, b));
-        if (!hayA && !hayB) break;
-        ASSERT_EQ(hayA ? a : "(end)", hayB ? b : "(end)") << "line " << linea;
-    }
+void PrintTo(const Game& game, std::ostream* out) {
+    *out << game.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Recorded, Replay,
-                         ::testing::Values("facil_fases_1_a_12", "dificil_fases_22_a_25",
-                                           "imprudente_pierde_dos_partidas", "tormenta_de_teclas"));
+class Replay : public ::testing::TestWithParam<Game> {};
+
+TEST_P(Replay, RunnerWritesWhatWasRecordedAndTheGameEndsAsItDid) {
+    const Game& game = GetParam();
+    const std::string name = std::string(game.name) + ".sim";
+    const std::filesystem::path path = std::filesystem::path(GUS_REPLAYS_DIR) / name;
+    std::ifstream in(path);
+    ASSERT_TRUE(in) << path;
+    recording::Lines file;
+    for (std::string l; std::getline(in, l);) file.push_back(l);
+    const recording::Played p = recording::play(file);
+    ASSERT_EQ(p.refused, "");
+    EXPECT_EQ(p.phase, game.phase) << "the phase reached";
+    EXPECT_EQ(p.won, game.won) << "the game won";
+    EXPECT_EQ(p.gamesLost, game.gamesLost) << "the games lost";
+    if (const char* reason = std::getenv("GUSANICIDA_RERECORD")) {
+        ASSERT_GE(std::string(reason).size(), 12u)
+            << "GUSANICIDA_RERECORD must say why the behaviour changed; nothing written";
+        std::cout << name << " recorded anew because " << reason << ":\n"
+                  << recording::changeSummary(p);
+        std::ofstream out(path);
+        return recording::write(out, file, p);
+    }
+    const std::string difference = recording::firstDifference(name, file, p);
+    EXPECT_TRUE(difference.empty()) << difference;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Recorded, Replay, ::testing::Values(
+    Game{"facil_fases_1_a_5", 6, false, 0}, Game{"dificil_fases_22_a_25", 25, true, 0},
+    Game{"imprudente_pierde_dos_partidas", 1, false, 2}, Game{"tormenta_de_teclas", 10, false, 0}),
+    [](const auto& game) { return std::string(game.param.name); });
+// clang-format on
+
+// A sound's length decides when its channel stops playing, which the state lines show: the games
+// were recorded with these lengths (ms).
+TEST(Replay, TheSoundFilesLastAsWhenTheGamesWereRecorded) {
+    // clang-format off
+    const std::map<std::string, long long> lengths = {
+        {"snd01.wav", 133}, {"snd02.wav", 132}, {"snd03.wav", 748}, {"snd04.wav", 848},
+        {"snd05.wav", 1196}, {"snd06.wav", 800}, {"snd07.wav", 28}, {"snd08.wav", 1076},
+        {"snd09.wav", 797}, {"snd10.wav", 448}, {"snd11.wav", 697}, {"snd18.wav", 110}};
+    // clang-format on
+    for (const auto& [file, ms] : lengths) {
+        const auto info = readWavInfo(soundPath({runningProgramFolder(), '/'}, file));
+        ASSERT_TRUE(info) << file;
+        EXPECT_EQ(static_cast<long long>(std::ceil(info->seconds() * 1000.0)), ms) << file;
+    }
+}
 
 }  // namespace
 }  // namespace gus

@@ -7,6 +7,7 @@
 #include <random>
 #include <thread>
 
+#include "platform/program_folder.h"
 #include "sound/catalogue.h"
 #include "sound/sound_path.h"
 
@@ -44,12 +45,12 @@ void TimedOutput::timed(const char* name, const std::function<void()>& call) con
 
 RealAudioGame::RealAudioGame()
     : out_(kBufferFrames),
-      form_(Services{p_.scheduler, timed_, p_.clock, p_.random, timed_, p_.dialogs,
-                     ProgramFolder{runningProgramFolder(), '/'}, road_},
+      game_(Services{p_.scheduler, timed_, p_.clock, p_.random, timed_, p_.dialogs,
+                     ProgramFolder{runningProgramFolder(), '/'}, road_, speech_},
             *this, [] { return kHardest; }) {
     if (!ready()) return;
+    game_.load();
     road_.handle([this] {
-        form_.Load();
         // The top street and then the second one: at least eight cells from the player's row.
         for (int slot = 0; slot < kWorms; ++slot) {
             const bool top = slot <= kUltima;
@@ -61,7 +62,7 @@ RealAudioGame::RealAudioGame()
 }
 
 RealAudioGame::~RealAudioGame() {
-    road_.handle([this] { form_.Unload(); });
+    game_.unload();
 }
 
 bool RealAudioGame::ready() const {
@@ -90,7 +91,7 @@ void RealAudioGame::step(Entero key, Walk& w) {
     for (int side = 0; side < 4; ++side)
         walls.voices.push_back(timed_.voiceNamed("Wmp1(" + std::to_string(side) + ")"));
     walls.arm(out_);
-    road_.handle([&] { form_.Picture1_KeyDown(key, 0); });
+    game_.key(key, 0);
     w.keyMicros.push_back(microsSince(walls.askedAt));
     const std::optional<double> ms = walls.await(out_);
     if (ms)

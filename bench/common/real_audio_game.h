@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "bench/common/measure.h"
-#include "game/form1.h"
+#include "game/game_session.h"
 #include "platform/event_road.h"
 #include "platform/sdl/sdl_audio_output.h"
 #include "platform/sim/sim_platform.h"
+#include "platform/speech.h"
 
 namespace gus::bench {
 
@@ -100,8 +101,8 @@ class RealAudioGame : public GameWindowHost {
     bool ready() const;
 
     struct Walk {
-        std::vector<double> keyToSoundMs;  // entering Picture1_KeyDown to the step's first frame
-        std::vector<double> keyMicros;     // Picture1_KeyDown and the event's commit
+        std::vector<double> keyToSoundMs;  // the key entering the game to the step's first frame
+        std::vector<double> keyMicros;     // the key's event and its commit
         std::size_t lost = 0;              // steps never heard within a second
     };
     // Each key comes at a random moment of the callback cycle, after a worm's step, so the mixer
@@ -111,19 +112,27 @@ class RealAudioGame : public GameWindowHost {
     SdlAudioOutput& output() { return out_; }
     TimedOutput& timed() { return timed_; }
 
-    LabelView* labelView(const std::string&) override { return nullptr; }
+    LabelView* labelView(LabelId) override { return nullptr; }
     void drawMarks() override {}
     void focusKeyReceiver() override {}
     void closeWindow() override {}
+    void showWindow(WindowId) override {}
 
   private:
+    // Nobody listens: the status is handed over and dropped.
+    struct Mute : ScreenReader {
+        void say(const std::string&) override {}
+    };
     void step(Entero key, Walk& w);
 
     SimPlatform p_;
     SdlAudioOutput out_;
     TimedOutput timed_{out_};
     EventRoad road_{p_.scheduler, timed_};  // no time passes: the virtual clock stands still
-    Form1 form_;  // last: its channels give their voices back before the output goes
+    Mute mute_;
+    Speech speech_{road_, mute_};
+    GameSession game_;  // last: its channels give their voices back before the output goes
+    Form1& form_ = game_.form();
     Entero lastKey_ = tecla::Derecha;
 };
 

@@ -1,5 +1,5 @@
 # Key to Orca's utterance of the status text, with the real screen reader (run by bench-orca.sh).
-"""Plays the game standing still (GUSANICIDA_SEMILLA=1: the worm never reaches the player in
+"""Plays the game standing still (GUSANICIDA_SEED=1: the worm never reaches the player in
 the time measured) and presses V, Z, A and the radar in turn. For each key: the time from the
 key (sent by xdotool) to Orca's SPEECH OUTPUT of the status text, on the clock of Orca's log,
 and whether that text was the first thing Orca said after its own echo of the key."""
@@ -29,7 +29,7 @@ def conditions():
 
 def main():
     orca = Orca(os.environ["ORCA_LOG"])
-    program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, GUSANICIDA_SEMILLA="1"))
+    program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, GUSANICIDA_SEED="1"))
     try:
         if orca.wait_for("INTRODUCCIÓN botón de pulsación", 0, 20) is None:
             print("FAIL: the menu was not spoken")

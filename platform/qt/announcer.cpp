@@ -41,21 +41,8 @@ Announcer& Announcer::program() {
     return one;
 }
 
-void Announcer::written(const QString& text) {
-    pending_ = true;
-    if (!text.isEmpty()) latest_ = text;
-}
-
-void Announcer::endOfEvent() {
-    if (!pending_) return;
-    pending_ = false;
-    if (latest_.isEmpty()) return;
-    announce(latest_);
-    latest_.clear();
-}
-
-EventRoad::Listener Announcer::speakAtEndOfEvents(EventRoad& road) {
-    return road.listen(EventRoad::Stage::Announcer, [this] { endOfEvent(); });
+void Announcer::say(const std::string& text) {
+    announce(displayText(text));
 }
 
 void Announcer::announce(const QString& text) {

@@ -2,42 +2,33 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
-#include "platform/event_road.h"
+#include "platform/speech.h"
 
 class QWidget;
 
 namespace gus {
 
-// The status label may be written several times in one event, and cleared at its end; the
-// screen reader hears the latest words once, when the event is over. What was announced is
-// kept apart from what the label shows, so the screen reader reads the words it was told even
-// if the label has moved on by the time it gets to them.
-class Announcer {
+// The screen reader's voice under Qt. What was announced is kept apart from what the labels show,
+// so the screen reader reads the words it was told even if a label has moved on by the time it
+// gets to them. When the status text is spoken is the speech service's rule (platform/speech.h).
+class Announcer : public ScreenReader {
   public:
     // The program's one announcer.
     static Announcer& program();
 
-    // The status label was written.
-    void written(const QString& text);
-    // The event is over, or a box or window is about to open from inside it: the latest
-    // non-empty text written since the last announcement is spoken, once.
-    void endOfEvent();
+    // Speaks the game's text now, from the window on top of the program.
+    void say(const std::string& text) override;
     // Speaks the text now, from the window on top of the program.
     void announce(const QString& text);
     // Speaks the text now, from the given window.
     void announceIn(QWidget* window, const QString& text);
 
-    // Speaks at the end of every event of the road, after the views are current, for as long as
-    // the returned listener lives.
-    [[nodiscard]] EventRoad::Listener speakAtEndOfEvents(EventRoad& road);
-
     const QString& lastAnnounced() const { return last_; }
     int announcements() const { return count_; }
 
   private:
-    QString latest_;
-    bool pending_ = false;
     QString last_;
     int count_ = 0;
 };

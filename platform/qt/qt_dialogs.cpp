@@ -37,8 +37,4 @@ Answer QtDialogs::messageBox(const std::string& text, const std::string& title, 
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-void QtDialogs::showModal(const std::string& window) {
-    if (opener_) opener_(window);
-}
-
 }  // namespace gus

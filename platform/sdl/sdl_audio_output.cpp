@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "platform/sdl/beep_tone.h"
+#include "platform/mixer/beep_tone.h"
 #include "platform/sdl/sdl_mixer_device.h"
 #include "platform/sdl/wav_decoder.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "platform/audio_output.h"
-#include "platform/sdl/decoded_sound.h"
-#include "platform/sdl/mixer.h"
+#include "platform/mixer/decoded_sound.h"
+#include "platform/mixer/mixer.h"
 #include "platform/sdl/sound_cache.h"
 #include "platform/services.h"
 

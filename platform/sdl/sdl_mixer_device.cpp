@@ -4,7 +4,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include "platform/sdl/decoded_sound.h"
+#include "platform/mixer/decoded_sound.h"
 
 namespace gus {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "platform/sdl/decoded_sound.h"
+#include "platform/mixer/decoded_sound.h"
 
 namespace gus {
 

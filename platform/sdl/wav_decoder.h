@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sdl/decoded_sound.h"
+#include "platform/mixer/decoded_sound.h"
 
 namespace gus {
 

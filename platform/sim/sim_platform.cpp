@@ -1,9 +1,7 @@
-// The simulated platform's clock, random numbers, beep and boxes.
+// The simulated platform's clock, random numbers, beep, boxes and screen reader.
 #include "platform/sim/sim_platform.h"
 
-#include <unistd.h>
-
-#include <climits>
+#include "platform/program_folder.h"
 
 namespace gus {
 
@@ -54,27 +52,17 @@ Answer SimDialogs::messageBox(const std::string& text, const std::string& title,
     return answer;
 }
 
-void SimDialogs::showModal(const std::string& window) {
+void SimScreenReader::say(const std::string& text) {
     SimEvent e;
-    e.kind = SimEvent::Kind::Dialog;
+    e.kind = SimEvent::Kind::Speak;
     e.t = s_.now();
-    e.window = window;
+    e.text = text;
     log_.add(std::move(e));
 }
 
 SimPlatform::SimPlatform() {
     folder.path = runningProgramFolder();
     folder.separator = '/';
-}
-
-std::string runningProgramFolder() {
-    char buffer[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return ".";
-    std::string path(buffer, static_cast<std::size_t>(n));
-    const std::size_t slash = path.rfind('/');
-    // A program in the root folder keeps its separator, as the folder rule expects.
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
 }  // namespace gus

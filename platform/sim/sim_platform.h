@@ -16,11 +16,12 @@
 #include "platform/scheduler.h"
 #include "platform/services.h"
 #include "platform/sim/sim_audio.h"
+#include "platform/speech.h"
 
 namespace gus {
 
 struct SimEvent {
-    enum class Kind { Sound, Text, Box, Beep, Dialog, Close };
+    enum class Kind { Sound, Text, Box, Beep, Dialog, Close, Speak };
     Kind kind = Kind::Beep;
     Millis t = 0;
     std::string channel;  // Sound
@@ -28,7 +29,7 @@ struct SimEvent {
     int balance = 0;      // Sound: the channel's settings as the event's handling ended
     int volume = 0;
     std::string label;  // Text
-    std::string text;   // Text, Box
+    std::string text;   // Text, Box, Speak
     std::string title;  // Box
     Buttons buttons = Buttons::Ok;
     Answer answer = Answer::Ok;
@@ -90,13 +91,12 @@ class SimBeeper : public Beeper {
     const Scheduler& s_;
 };
 
-// Boxes answer from a queue (none queued means No, or OK for an OK box); modal windows are
-// logged, and a test may act while a box is "open".
+// Boxes answer from a queue (none queued means No, or OK for an OK box), and a test may act
+// while a box is "open".
 class SimDialogs : public Dialogs {
   public:
     SimDialogs(SimLog& log, const Scheduler& s) : log_(log), s_(s) {}
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons) override;
-    void showModal(const std::string& window) override;
     void queueAnswer(Answer a) { answers_.push_back(a); }
     void setOnBox(std::function<void()> fn) { onBox_ = std::move(fn); }
 
@@ -105,6 +105,17 @@ class SimDialogs : public Dialogs {
     const Scheduler& s_;
     std::deque<Answer> answers_;
     std::function<void()> onBox_;
+};
+
+// What the screen reader would say, logged.
+class SimScreenReader : public ScreenReader {
+  public:
+    SimScreenReader(SimLog& log, const Scheduler& s) : log_(log), s_(s) {}
+    void say(const std::string& text) override;
+
+  private:
+    SimLog& log_;
+    const Scheduler& s_;
 };
 
 // Everything a simulated window needs, wired together.
@@ -120,8 +131,10 @@ struct SimPlatform {
     void endOfEvent() {
         road.handle([] {});
     }
-    Services services() {
-        return Services{scheduler, audio, clock, random, beeper, dialogs, folder, road};
+    Services services() { return services(speech); }
+    // The same services with the status spoken by another voice (a test's real screen reader).
+    Services services(Speech& voice) {
+        return Services{scheduler, audio, clock, random, beeper, dialogs, folder, road, voice};
     }
 
     Scheduler scheduler;
@@ -133,10 +146,9 @@ struct SimPlatform {
     SimAudio audio{log, scheduler};
     EventRoad road{scheduler, audio};
     ModalDialogs dialogs{rawDialogs, scheduler, road};
+    SimScreenReader reader{log, scheduler};
+    Speech speech{road, reader};
     ProgramFolder folder;
 };
-
-// The folder of the running program file (Linux: /proc/self/exe).
-std::string runningProgramFolder();
 
 }  // namespace gus

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <thread>
 
-#include "platform/sdl/mixer.h"
+#include "platform/mixer/mixer.h"
 
 namespace gus {
 namespace {

@@ -6,9 +6,9 @@
 #include <map>
 #include <set>
 
+#include "platform/program_folder.h"
 #include "platform/sdl/file_bytes.h"
 #include "platform/sdl/wav_decoder.h"
-#include "platform/sim/sim_platform.h"
 #include "platform/wav_info.h"
 #include "sound/catalogue.h"
 #include "sound/sound_path.h"
@@ -20,10 +20,10 @@ namespace {
 // half second; the spoken and musical pieces are long but must not bloat the package.
 // clang-format off
 const std::map<std::string, std::pair<double, double>> kSeconds = {
-    {Sonido::PasoA, {0.01, 0.25}}, {Sonido::PasoB, {0.01, 0.25}}, {Sonido::PasoGusano, {0.01, 0.25}},
-    {Sonido::Mecha, {0.005, 0.2}}, {Sonido::Salida, {0.01, 0.5}}, {Sonido::EntraGusano, {0.2, 2.0}},
-    {Sonido::GusanoMoviendose, {0.2, 2.0}}, {Sonido::GusanoTeMata, {0.2, 2.0}},
-    {Sonido::MuereGusano, {0.2, 2.0}}, {Sonido::Explosion, {0.2, 2.0}}, {Sonido::Llama, {0.2, 2.0}},
+    {Sonido::PasoA, {0.01, 0.25}}, {Sonido::PasoB, {0.01, 0.25}}, {Sonido::PasoMonstruo, {0.01, 0.25}},
+    {Sonido::Mecha, {0.005, 0.2}}, {Sonido::Salida, {0.01, 0.5}}, {Sonido::EntraMonstruo, {0.2, 2.0}},
+    {Sonido::MonstruoMoviendose, {0.2, 2.0}}, {Sonido::MonstruoTeMata, {0.2, 2.0}},
+    {Sonido::MuereMonstruo, {0.2, 2.0}}, {Sonido::Explosion, {0.2, 2.0}}, {Sonido::Llama, {0.2, 2.0}},
     {Sonido::Puerta, {0.2, 2.0}}, {Sonido::Introduccion, {1.0, 120.0}}, {Sonido::FinalFacil, {1.0, 20.0}},
     {Sonido::FinalNormal, {1.0, 20.0}}, {Sonido::FinalDificil, {1.0, 20.0}}, {Sonido::MusicaMenu, {10.0, 30.0}}};
 // clang-format on

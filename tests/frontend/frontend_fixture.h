@@ -36,7 +36,7 @@ using Heard = std::tuple<std::string, std::string, int, int>;  // channel, file,
 using Heards = std::vector<Heard>;
 
 struct SimFrontend {
-    SimFrontend() : services(p.services()) {
+    SimFrontend() : services(p.services(speaking)) {
         testApplication();
         p.road.setPresent([this] { return ++syncs, p.scheduler.now(); });
     }
@@ -66,8 +66,8 @@ struct SimFrontend {
     }
 
     SimPlatform p;
+    Speech speaking{p.road, Announcer::program()};  // the status spoken as the program speaks it
     Services services;
-    EventRoad::Listener speaking = Announcer::program().speakAtEndOfEvents(p.road);
     std::vector<std::string> shown;  // the modal windows, by name
     int syncs = 0;                   // inputs that brought the timers to the present
     std::deque<std::function<void(QDialog&)>> scripts;

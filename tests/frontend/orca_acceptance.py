@@ -1,6 +1,6 @@
 # Plays a game by keys with Orca running and checks all Orca says after each key (its keys by
 # xdotool and its reading of Orca's log serve bench/orca too). Run by run_orca_test.sh.
-"""With GUSANICIDA_SEMILLA=4 the worm walks down column 8 towards the player's bomb laid at
+"""With GUSANICIDA_SEED=4 the worm walks down column 8 towards the player's bomb laid at
 (8, 8), so the bomb kills it; the player's own bomb then kills him."""
 import os
 import re
@@ -95,7 +95,7 @@ def play(orca, program):
 
 
 def main():
-    program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, GUSANICIDA_SEMILLA="4"))
+    program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, GUSANICIDA_SEED="4"))
     try:  # a program that does not end is a failure too: its TimeoutExpired ends the driver
         failures = play(Orca(os.environ["ORCA_LOG"]), program)
     finally:

@@ -45,28 +45,6 @@ TEST(MessageBoxes, SpanishButtonsNoIconLargeTextAndTheProgramTitleUnlessTheGameG
               tuple(Answer::Yes, "GUSANICIDA|¿Seguro?|0|No,Sí|1"));
     EXPECT_EQ(ask("Has superado la fase", "Enhorabuena", Buttons::Ok, QMessageBox::Ok),
               tuple(Answer::Ok, "Enhorabuena|Has superado la fase|0|Aceptar|1"));
-    QtDialogs dialogs;  // the game's ending is opened by the menu
-    std::string opened;
-    dialogs.setWindowOpener([&](const std::string& window) { opened += window + ";"; });
-    dialogs.showModal("Dialog2");
-    EXPECT_EQ(opened, "Dialog2;");
-}
-
-TEST(Announcer, AnEventAnnouncesTheLatestNonEmptyTextWrittenOnce) {
-    // clang-format off
-    const std::pair<std::vector<QString>, QString> cases[] = {
-        {{"5 vidas"}, "5 vidas"}, {{"/3", " /3"}, " /3"},
-        {{" Monstruo eliminado", ""}, " Monstruo eliminado"},  // cleared before a box opens
-        {{""}, ""}, {{}, ""}};
-    // clang-format on
-    for (const auto& [writes, announced] : cases) {
-        Announcer announcer;
-        for (const QString& text : writes) announcer.written(text);
-        announcer.endOfEvent();
-        announcer.endOfEvent();
-        EXPECT_EQ(tuple(announcer.lastAnnounced(), announcer.announcements()),
-                  tuple(announced, announced.isEmpty() ? 0 : 1));
-    }
 }
 
 // The driver over a real clock the test moves by hand: a step at each real time, then what is due.

@@ -137,9 +137,9 @@ TEST_F(Menu, TheGalleryPlaysEachEntryAtItsPlaceAndEnterOnTheFirstGoesBackToTheMu
         {"Pulsa enter para volver al menú"}, {"pared arriba", Sonido::PasoA, 0, -600},
         {"Pared derecha", Sonido::PasoA, 3000, -600}, {"Pared abajo", Sonido::PasoA, 200, -300},
         {"Pared izquierda", Sonido::PasoA, -3000, -600},
-        {"Gusano entrando al almacén", Sonido::EntraGusano},
-        {"Gusano moviéndose", Sonido::GusanoMoviendose}, {"Gusano matándote", Sonido::GusanoTeMata},
-        {"Gusano muriendo", Sonido::MuereGusano}, {"Temporizador de una bomba", Sonido::Mecha},
+        {"Gusano entrando al almacén", Sonido::EntraMonstruo},
+        {"Gusano moviéndose", Sonido::MonstruoMoviendose}, {"Gusano matándote", Sonido::MonstruoTeMata},
+        {"Gusano muriendo", Sonido::MuereMonstruo}, {"Temporizador de una bomba", Sonido::Mecha},
         {"Bomba explotando", Sonido::Explosion},
         {"Te alcanza la llama de una bomba", Sonido::Llama},
         {"Indicador de la salida", Sonido::Salida}, {"Cerrar puerta", Sonido::Puerta}};
@@ -220,7 +220,7 @@ TEST_F(Menu, TheEndingPlaysOnceTheRecordingOfTheDifficultyAndAceptarClosesIt) {
             d.OKButton()->click();
             EXPECT_EQ(tuple(d.isVisible(), d.result()), tuple(false, QDialog::Accepted));
         });
-        menu.openModal("Dialog2");
+        menu.openEnding();
     }
     EXPECT_EQ(f.shown, std::vector<std::string>(6, "Dialog2"));
 }

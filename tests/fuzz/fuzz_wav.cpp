@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sdl/mixer.h"
+#include "platform/mixer/mixer.h"
 #include "platform/sdl/wav_decoder.h"
 
 namespace gus::fuzz {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "sound/catalogue.h"
-#include "tests/support/sesion.h"
+#include "tests/support/new_session.h"
 
 namespace gus::testing {
 
@@ -118,7 +118,7 @@ class EmptyBoard : public ::testing::Test {
         return all;
     }
 
-    std::unique_ptr<SimSession> owned = nuevaSesion(1, 1234);
+    std::unique_ptr<SimSession> owned = newSession(1, 1234);
     SimSession& s = *owned;
 };
 

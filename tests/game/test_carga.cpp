@@ -11,7 +11,7 @@ TEST(StartUp, EveryDifficultyAndSeedStartsTheSameBoardWithOneWormOnTheRing) {
     const int maxWorms[3] = {9, 9, 15}, acceleration[3] = {0, 35, 50};
     for (Entero d = 0; d <= 2; ++d) {
         for (std::int32_t seed = 1; seed <= 30; ++seed) {
-            auto s = nuevaSesion(d, seed);
+            auto s = newSession(d, seed);
             const Form1& f = s->form;
             int cells[4] = {};  // wall, free, (unused), worm
             for (int x = kBordeMin; x <= kBordeMax; ++x)

@@ -72,7 +72,7 @@ TEST_P(WormStep, MovesOrChoosesAHeading) {
     const bool moved = c.toX != c.x || c.toY != c.y;
     EXPECT_EQ(f().Tablero(c.x, c.y), moved ? CeldaLibre : CeldaMonstruo);
     EXPECT_EQ(f().Tablero(c.toX, c.toY), CeldaMonstruo);
-    EXPECT_EQ(heard(), moved ? Strings{on("WMPMonstruo(0)", Sonido::PasoGusano)} : Strings{});
+    EXPECT_EQ(heard(), moved ? Strings{on("WMPMonstruo(0)", Sonido::PasoMonstruo)} : Strings{});
     EXPECT_EQ(f().Tablero(7, -1), c.northExitOpen ? CeldaSalida : CeldaPared);
 }
 
@@ -166,7 +166,7 @@ TEST_F(Worms, WormSteppingOntoALiveBombSetsItOffAtOnce) {
                   std::make_tuple(false, false, CeldaLibre, CeldaLibre, VERDADERO));
         EXPECT_EQ(sounds("WMPBomba(0)", m).size(), 1u);
         for (const SimEvent& e : sounds("WMPMonstruo(0)", m))
-            EXPECT_EQ(e.file, Sonido::MuereGusano);
+            EXPECT_EQ(e.file, Sonido::MuereMonstruo);
         // A player on the bomb dies by the flame, not by the worm.
         EXPECT_EQ(std::make_tuple(sounds("Wmp1(4)", m).size(), sounds("WMPAux", m).size() > 0,
                                   k().TMRMuerto.enabled()),

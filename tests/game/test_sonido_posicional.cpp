@@ -25,7 +25,7 @@ TEST_F(WormSound, FlameKillIsHeardFromTheWormsCellAndStaysThere) {
         const Channel& c = k().WMPMonstruo[0];
         EXPECT_EQ(std::make_tuple(Placed(e[0].file, e[0].balance, e[0].volume), beeps(m),
                                   c.playing(), c.balance(), c.volume()),
-                  std::make_tuple(Placed(Sonido::MuereGusano, -6000, -608), 1, true, -6000, -608))
+                  std::make_tuple(Placed(Sonido::MuereMonstruo, -6000, -608), 1, true, -6000, -608))
             << byShift;
     }
 }

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "tests/support/invariantes.h"
-#include "tests/support/sesion.h"
+#include "tests/support/new_session.h"
 
 using namespace gus;
 using namespace gus::testing;
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     std::mt19937 azar(20261206);
     long long partidas = 0, eventos = 0, fallos = 0;
     for (int n = 0; n < ventanas; ++n) {
-        auto s = nuevaSesion(0, 1000 + n, false);
+        auto s = newSession(0, 1000 + n, false);
         s->p.log.setKeep(false);
         Vigilante v(*s);
         partidas += tormentaDePartidas(*s, v, azar, 10000).partidas;

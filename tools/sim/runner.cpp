@@ -89,7 +89,7 @@ bool SimRunner::execute(const Words& w) {
             session_.p.random.force(r);
         }
     } else if (c == "load" && w.size() == 1) {
-        if (!session_.form.cargada()) session_.load();
+        if (!session_.game.loaded()) session_.load();
     } else if (c == "unload" && w.size() == 1) {
         session_.unload();
     } else if (c == "key" && (w.size() == 2 || w.size() == 3)) {

@@ -1,41 +1,33 @@
-// Wiring of the game window to the simulated platform.
+// The simulated host of the game session: everything the window shows goes to the log.
 #include "tools/sim/session.h"
 
 namespace gus {
 
-SimSession::SimSession() : form(p.services(), *this, [this] { return dificultad; }) {}
-
-void SimSession::load() {
-    p.road.handle([this] { form.Load(); });
-}
+SimSession::SimSession() : game(p.services(), *this, [this] { return dificultad; }) {}
 
 void SimSession::unload() {
-    if (!form.cargada()) return;
-    p.road.handle([this] {
-        form.Unload();
-        closeWindow();
-    });
+    if (!game.loaded()) return;
+    game.unload();
+    logWindow(SimEvent::Kind::Close, WindowId::Form1);
 }
 
-void SimSession::key(Entero code, Entero shift) {
-    if (!form.cargada()) return;
-    p.road.handle([this, code, shift] {
-        Entero keyCode = code;
-        form.Form_KeyDown(keyCode, shift);
-        // A window closed by the first handler has no Picture1 left to take the key.
-        if (form.cargada()) form.Picture1_KeyDown(keyCode, shift);
-    });
-}
-
-LabelView* SimSession::labelView(const std::string& label) {
-    return label == "Label1" ? &label1_ : &label2_;
+LabelView* SimSession::labelView(LabelId label) {
+    return label == LabelId::Label1 ? &label1_ : &label2_;
 }
 
 void SimSession::closeWindow() {
+    logWindow(SimEvent::Kind::Close, WindowId::Form1);
+}
+
+void SimSession::showWindow(WindowId window) {
+    logWindow(SimEvent::Kind::Dialog, window);
+}
+
+void SimSession::logWindow(SimEvent::Kind kind, WindowId window) {
     SimEvent e;
-    e.kind = SimEvent::Kind::Close;
+    e.kind = kind;
     e.t = p.scheduler.now();
-    e.window = "Form1";
+    e.window = nameOf(window);
     p.log.add(std::move(e));
 }
 
@@ -43,7 +35,7 @@ void SimSession::TextLog::captionChanged(const std::string& caption) {
     SimEvent e;
     e.kind = SimEvent::Kind::Text;
     e.t = s_.p.scheduler.now();
-    e.label = label_;
+    e.label = nameOf(label_);
     e.text = caption;
     s_.p.log.add(std::move(e));
 }

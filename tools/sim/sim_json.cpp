@@ -166,6 +166,9 @@ std::string eventJson(const SimEvent& e) {
         case SimEvent::Kind::Close:
             w.member("ev", "close").member("window", e.window);
             break;
+        case SimEvent::Kind::Speak:
+            w.member("ev", "speak").member("text", e.text);
+            break;
     }
     w.endObject();
     return w.str();

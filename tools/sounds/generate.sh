@@ -132,7 +132,7 @@ PasoB() { step "$1" 160 700 1.73 -7.8; }
 
 # Worm entering the warehouse: a wet, bubbling sweep that rises, with a
 # squelchy noise layer that opens up as it goes.
-EntraGusano() {
+EntraMonstruo() {
     gen "$T/body.wav" synth 0.75 sawtooth 90/260 synth 0.75 sine amod 14 \
         lowpass 900 fade q 0.01 0.75 0.25
     noise brownnoise 0.52 0.75 "$T/slime.wav" \
@@ -145,7 +145,7 @@ EntraGusano() {
 
 # Worm moving (sound gallery): a long slither, hissy scrape swelling in
 # slow waves over a soft drag (kept above 120 Hz: it is texture, not boom).
-GusanoMoviendose() {
+MonstruoMoviendose() {
     noise pinknoise 2.11 0.85 "$T/hiss.wav" \
         bandpass 2600 0.8q tremolo 6.5 75 fade q 0.003 0.85 0.25
     noise brownnoise 1.37 0.85 "$T/drag.wav" \
@@ -156,7 +156,7 @@ GusanoMoviendose() {
 
 # Worm step in the game: a small soft wet "blup", round and mid-pitched,
 # short and quiet on top so many of them never turn into a wash of noise.
-PasoGusano() {
+PasoMonstruo() {
     gen "$T/blup.wav" synth 0.11 sine 260:420 fade q 0.004 0.11 0.09
     noise brownnoise 3.03 0.06 "$T/wet.wav" bandpass 600 1.5q fade l 0.001 0.06 0.055
     mix "$T/wstep.wav" -v 1.0 "$T/blup.wav" -v 0.6 "$T/wet.wav"
@@ -166,7 +166,7 @@ PasoGusano() {
 # Worm killing you: three crunching bites (noise bursts through a distorted
 # band) over a rough growl that dies away; the growl sits above 60 Hz so
 # small speakers still play it.
-GusanoTeMata() {
+MonstruoTeMata() {
     local i=0 off
     for off in 0.10 0.47 0.83; do
         noise whitenoise "$off" 0.09 "$T/bite$i.wav" \
@@ -180,7 +180,7 @@ GusanoTeMata() {
 }
 
 # Worm dying: a squeal that wobbles and falls a long way, then fades out.
-MuereGusano() {
+MuereMonstruo() {
     gen "$T/squeal.wav" synth 0.8 square 1300/180 synth 0.8 sine amod 9 \
         lowpass 3500 fade q 0.003 0.8 0.45
     gen "$T/squeal2.wav" synth 0.8 sine 1950/270 fade q 0.003 0.8 0.45

@@ -1,5 +1,5 @@
 // The gain law: every hundredth of a decibel is 10^(1/2000) in amplitude.
-#include "platform/sdl/gain_law.h"
+#include "platform/mixer/gain_law.h"
 
 #include <algorithm>
 #include <cmath>

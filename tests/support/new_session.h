@@ -8,12 +8,12 @@
 namespace gus::testing {
 
 // A session with the menu's difficulty and a fixed seed, loaded unless asked not to be.
-inline std::unique_ptr<SimSession> nuevaSesion(Entero dificultad, std::int32_t semilla,
-                                               bool cargar = true) {
+inline std::unique_ptr<SimSession> newSession(Entero difficulty, std::int32_t seed,
+                                              bool load = true) {
     auto s = std::make_unique<SimSession>();
-    s->dificultad = dificultad;
-    s->p.random.overrideSeed(semilla);
-    if (cargar) s->load();
+    s->dificultad = difficulty;
+    s->p.random.overrideSeed(seed);
+    if (load) s->load();
     return s;
 }
 

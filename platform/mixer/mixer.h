@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/sdl/command_ring.h"
-#include "platform/sdl/decoded_sound.h"
-#include "platform/sdl/voice_renderer.h"
+#include "platform/mixer/command_ring.h"
+#include "platform/mixer/decoded_sound.h"
+#include "platform/mixer/voice_renderer.h"
 
 namespace gus {
 

@@ -1,5 +1,5 @@
 // Ring storage and the producer's full check.
-#include "platform/sdl/command_ring.h"
+#include "platform/mixer/command_ring.h"
 
 #include <bit>
 

@@ -1,5 +1,5 @@
 // A sine tone with soft edges, the same on both sides.
-#include "platform/sdl/beep_tone.h"
+#include "platform/mixer/beep_tone.h"
 
 #include <algorithm>
 #include <cmath>

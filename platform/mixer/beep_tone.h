@@ -1,7 +1,7 @@
 // The system beep, synthesized and played through our own mixer.
 #pragma once
 
-#include "platform/sdl/decoded_sound.h"
+#include "platform/mixer/decoded_sound.h"
 
 namespace gus {
 

@@ -1,5 +1,5 @@
 // Mixing one voice: runs up to the end of the sound or of the buffer, looping without a gap.
-#include "platform/sdl/voice_renderer.h"
+#include "platform/mixer/voice_renderer.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 
 #include <cstddef>
 
-#include "platform/sdl/decoded_sound.h"
-#include "platform/sdl/gain_law.h"
+#include "platform/mixer/decoded_sound.h"
+#include "platform/mixer/gain_law.h"
 
 namespace gus {
 

@@ -1,7 +1,7 @@
 // UI-side bookkeeping of the voices, and the audio-side application of committed commands.
-#include "platform/sdl/mixer.h"
+#include "platform/mixer/mixer.h"
 
-#include "platform/sdl/gain_law.h"
+#include "platform/mixer/gain_law.h"
 
 namespace gus {
 
