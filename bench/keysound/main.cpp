@@ -33,7 +33,14 @@ constexpr std::int64_t kLongestWait = 400'000'000;
 
 struct Keys {
     Display* x;
+    Window game = None;
     KeyCode code(KeySym s) const { return XKeysymToKeycode(x, s); }
+    Window focus() const {
+        Window w = None;
+        int revert = 0;
+        XGetInputFocus(x, &w, &revert);
+        return w;
+    }
     // Press and release, the modifier held around it; returns when the press was sent.
     std::int64_t press(KeySym s, KeySym modifier = NoSymbol) const {
         if (modifier != NoSymbol) XTestFakeKeyEvent(x, code(modifier), True, CurrentTime);
@@ -46,32 +53,38 @@ struct Keys {
         XFlush(x);
         return at;
     }
+    // A box over the game (a phase, the game over) has the keyboard: Enter answers it with its
+    // default button (Aceptar, or Yes to another game), so the game goes on.
+    bool answerBox() const {
+        if (focus() == game) return false;
+        press(XK_Return);
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        return true;
+    }
 };
 
-// A player's busy minute: walking most, the radar, questions, bombs set and set off, Enter for
-// the boxes. Only the steps are timed, those that sound: a wall beside the player, or the beep of
-// a step into one; a step into the open is silent and left out.
-std::vector<std::int64_t> play(const Keys& keys, int seconds) {
+// A player's busy minutes: walking most, the radar, questions, bombs, Enter for the boxes. Only
+// the steps are timed, those that sound: a wall beside the player, or the beep of a step into
+// one; a step into the open is silent and left out.
+std::vector<std::int64_t> play(Keys& keys, int seconds) {
     const KeySym arrows[] = {XK_Up, XK_Right, XK_Down, XK_Left};
     const KeySym questions[] = {XK_v, XK_z, XK_a};
     std::mt19937 pick(1);
     std::uniform_int_distribution<int> percent(0, 99), gapMs(150, 450), four(0, 3), three(0, 2);
     std::vector<std::int64_t> steps;
+    keys.game = keys.focus();
     const auto end = Clock::now() + std::chrono::seconds(seconds);
     while (Clock::now() < end) {
+        if (keys.answerBox()) continue;
         const int p = percent(pick);
-        if (p < 55) {
+        if (p < 60) {
             steps.push_back(keys.press(arrows[four(pick)]));
-        } else if (p < 70) {
+        } else if (p < 75) {
             keys.press(arrows[four(pick)], XK_Control_L);
-        } else if (p < 85) {
+        } else if (p < 92) {
             keys.press(questions[three(pick)]);
-        } else if (p < 93) {
-            keys.press(XK_space);
-        } else if (p < 97) {
-            keys.press(XK_Shift_L);
         } else {
-            keys.press(XK_Return);
+            keys.press(XK_space);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(gapMs(pick)));
     }
@@ -100,7 +113,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     recorder.logOnsets(true);
-    const std::vector<std::int64_t> steps = play(Keys{display}, std::atoi(argv[2]));
+    Keys keys{display};
+    const std::vector<std::int64_t> steps = play(keys, std::atoi(argv[2]));
     std::this_thread::sleep_for(std::chrono::milliseconds(800));
     recorder.logOnsets(false);
     const std::vector<MonitorRecorder::Onset> onsets = recorder.onsets();
