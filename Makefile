@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test test-fast test-asan sim bench soak package clean
+.PHONY: deps configure build run test test-fast test-asan sim bench soak soak-gui package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -25,6 +25,7 @@ test-fast: build
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	./scripts/check-package.sh $(BUILD)
+	./scripts/soak-gui.sh $(BUILD) 2
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DGUS_SANITIZE=ON
@@ -34,6 +35,7 @@ test-asan: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -LE atspi
+	./scripts/soak-gui.sh $(ASAN_BUILD) 2
 
 sim: build
 	./$(BUILD)/bin/gusanicida-sim
@@ -44,9 +46,14 @@ bench: build
 	./scripts/bench-program.sh $(BUILD)
 	./bench/orca/bench-orca.sh $(BUILD)
 	./scripts/bench-server.sh $(BUILD)
+	./bench/keysound/bench-keysound.sh $(BUILD)
 
 soak: build
 	./$(BUILD)/bin/soak $(or $(GAMES),10000)
+
+# The real program with Orca under Xvfb, played by keys across every window for MINUTES (60).
+soak-gui: build
+	./scripts/soak-gui.sh $(BUILD) $(or $(MINUTES),60)
 
 package: build
 	cd $(BUILD) && cpack -G "DEB;TGZ"

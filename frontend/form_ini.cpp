@@ -144,12 +144,14 @@ void FormIni::cycleDifficulty() {
 }
 
 void FormIni::openTextDialog(Entero mensaje) {
+    QWidget* button = focusWidget();
     {
         Dialog dialog(s_, mensaje, this);
         textDialog_ = &dialog;
         showModally(dialog);
         textDialog_ = nullptr;
     }
+    takeKeyboard(button);
     Form_Activate();
 }
 
@@ -162,23 +164,37 @@ GameWindow& FormIni::game() {
 }
 
 void FormIni::openGame() {
+    QWidget* button = focusWidget();
     GameWindow& window = game();
     gameWindow_ = &window;
     window.Load();
     if (!window.closedByGame()) showModally(window);
     gameWindow_ = nullptr;
+    takeKeyboard(button);
     Form_Activate();
 }
 
 void FormIni::openGallery() {
+    QWidget* button = focusWidget();
     {
         Dialog1 gallery(s_, this);
         gallery_ = &gallery;
         showModally(gallery);
         gallery_ = nullptr;
     }
+    takeKeyboard(button);
     mediaPlayer1_.play();
     Form_Activate();
+}
+
+// The game window closes together with its last box (No to another game, or the ending): the
+// window manager may then leave the keyboard with no window at all. The menu asks for it, on
+// the button the player left.
+void FormIni::takeKeyboard(QWidget* button) {
+    if (!isVisible()) return;
+    raise();
+    activateWindow();
+    if (button != nullptr) button->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void FormIni::openEnding() {

@@ -65,6 +65,7 @@ class FormIni : public QWidget {
     void closeEverything();
     bool pressByAccessKey(const QString& typed);
     void showModally(QDialog& window);
+    void takeKeyboard(QWidget* button);
 
     Services& s_;
     ModalRunner runModal_;

@@ -15,6 +15,8 @@ packages=(
   scdoc lintian appstream desktop-file-utils
   # The sound check: loudness meter and, to compare hashes, the sound generator's tools.
   sox espeak-ng ffmpeg python3-numpy
+  # The key-to-sound benchmark: keys by the X test extension, the sink heard through libpulse.
+  libxtst-dev libpulse-dev
 )
 
 missing=()

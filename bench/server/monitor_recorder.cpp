@@ -59,11 +59,11 @@ void signalLoop(pa_threaded_mainloop* loop) {
 
 }  // namespace
 
-MonitorRecorder::MonitorRecorder() {
+MonitorRecorder::MonitorRecorder(const char* source) {
     loop_ = pa_threaded_mainloop_new();
     if (loop_ == nullptr || pa_threaded_mainloop_start(loop_) != 0) return;
     pa_threaded_mainloop_lock(loop_);
-    if (connect()) record_ = openStream("monitor", true);
+    if (connect()) record_ = openStream("monitor", true, source);
     pa_threaded_mainloop_unlock(loop_);
 }
 
@@ -100,7 +100,7 @@ bool MonitorRecorder::connect() {
 
 // The recorder asks for 200 ms fragments and the calibration stream for 50 ms: neither may pull
 // the sink's latency below what the program under test asks for.
-pa_stream* MonitorRecorder::openStream(const char* name, bool record) {
+pa_stream* MonitorRecorder::openStream(const char* name, bool record, const char* source) {
     const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 2};
     pa_stream* s = pa_stream_new(context_, name, &spec, nullptr);
     if (s == nullptr) return nullptr;
@@ -115,7 +115,7 @@ pa_stream* MonitorRecorder::openStream(const char* name, bool record) {
     if (record) {
         attr.fragsize = static_cast<std::uint32_t>(kRate / 5 * kFrameBytes);
         pa_stream_set_read_callback(s, &MonitorRecorder::onRead, this);
-        connected = pa_stream_connect_record(s, "@DEFAULT_MONITOR@", &attr, flags);
+        connected = pa_stream_connect_record(s, source, &attr, flags);
     } else {
         attr.tlength = static_cast<std::uint32_t>(kRate / 20 * kFrameBytes);
         pa_stream_set_write_callback(s, &MonitorRecorder::onWrite, this);
@@ -154,6 +154,14 @@ void MonitorRecorder::scan(const float* stereo, std::size_t frames) {
             ++quietFrames_;
             continue;
         }
+        if (logging_ && quietFrames_ >= kQuietBefore) {
+            if (pending_.empty()) {
+                pa_operation* o =
+                    pa_stream_update_timing_info(record_, &MonitorRecorder::onLogTiming, this);
+                if (o != nullptr) pa_operation_unref(o);
+            }
+            pending_.emplace_back(framesRead_ + f, quietFrames_);
+        }
         if (quietFrames_ >= kQuietBefore && armed_.exchange(false)) {
             clickFrame_ = framesRead_ + f;
             pa_operation* o =
@@ -173,6 +181,29 @@ void MonitorRecorder::onTiming(pa_stream* s, int success, void* self) {
     auto* me = static_cast<MonitorRecorder*>(self);
     const auto at = success ? whenFrameAtServer(s, me->clickFrame_, true) : std::nullopt;
     me->clickAt_ = at.value_or(-1);
+}
+
+void MonitorRecorder::onLogTiming(pa_stream* s, int success, void* self) {
+    auto* me = static_cast<MonitorRecorder*>(self);
+    for (const auto& [frame, quiet] : me->pending_) {
+        const auto at = success ? whenFrameAtServer(s, frame, true) : std::nullopt;
+        if (at) me->onsets_.push_back({*at, framesToNanos(static_cast<std::int64_t>(quiet))});
+    }
+    me->pending_.clear();
+}
+
+void MonitorRecorder::logOnsets(bool on) {
+    pa_threaded_mainloop_lock(loop_);
+    logging_ = on;
+    if (on) onsets_.clear();
+    pa_threaded_mainloop_unlock(loop_);
+}
+
+std::vector<MonitorRecorder::Onset> MonitorRecorder::onsets() {
+    pa_threaded_mainloop_lock(loop_);
+    std::vector<Onset> out = onsets_;
+    pa_threaded_mainloop_unlock(loop_);
+    return out;
 }
 
 void MonitorRecorder::arm() {

@@ -16,7 +16,14 @@ namespace gus::bench {
 // nanoseconds: the moment the server says a click's first sample was mixed into the sink.
 class MonitorRecorder {
   public:
-    MonitorRecorder();
+    // A sound's first sample at the sink and how long the sink was silent before it (ns).
+    struct Onset {
+        std::int64_t at;
+        std::int64_t quietBefore;
+    };
+
+    // Records the given source; by default the default sink's monitor.
+    explicit MonitorRecorder(const char* source = "@DEFAULT_MONITOR@");
     ~MonitorRecorder();
     MonitorRecorder(const MonitorRecorder&) = delete;
     MonitorRecorder& operator=(const MonitorRecorder&) = delete;
@@ -30,14 +37,18 @@ class MonitorRecorder {
     // times lie from that report. Printed, not taken off: on PipeWire's PulseAudio layer the two
     // disagree by some 21 ms, and taking that off would put sound at the sink before our callback.
     std::vector<double> calibrate(int clicks);
+    // From now on every sound's first sample is timed and kept, until logging stops.
+    void logOnsets(bool on);
+    std::vector<Onset> onsets();
 
   private:
     static void onRead(pa_stream* s, std::size_t bytes, void* self);
     static void onWrite(pa_stream* s, std::size_t bytes, void* self);
     static void onTiming(pa_stream* s, int success, void* self);
     static void onOwnTiming(pa_stream* s, int success, void* self);
+    static void onLogTiming(pa_stream* s, int success, void* self);
     bool connect();
-    pa_stream* openStream(const char* name, bool record);
+    pa_stream* openStream(const char* name, bool record, const char* source = nullptr);
     void scan(const float* stereo, std::size_t frames);
     std::optional<std::int64_t> playOwnClick();
 
@@ -56,6 +67,9 @@ class MonitorRecorder {
     std::uint64_t quietFrames_ = 0;
     std::atomic<bool> armed_{false};
     std::atomic<std::int64_t> clickAt_{0};
+    bool logging_ = false;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> pending_;  // frame, quiet frames
+    std::vector<Onset> onsets_;
 };
 
 }  // namespace gus::bench

@@ -1,6 +1,8 @@
 // A status bar and its two notifications, all without size, in the window they speak from.
 #include "platform/qt/announcement_spot.h"
 
+#include <QAccessible>
+
 namespace gus {
 
 AnnouncementText::AnnouncementText(QWidget* parent) : QWidget(parent) {
@@ -26,8 +28,19 @@ void AnnouncementSpot::say(const QString& text) {
     AnnouncementText* now = texts_[last_];
     now->hide();
     now->setText(text);
+    // A screen reader may keep the name it last read: it hears of the new one before the
+    // notification shows, so the showing carries its own words.
+    QAccessibleEvent named(now, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
     now->show();
     before->hide();
+}
+
+void AnnouncementSpot::hideEvent(QHideEvent* event) {
+    // The window is closing: a notification left showing would show again with the window and
+    // be spoken then, words of a past game.
+    for (AnnouncementText* text : texts_) text->hide();
+    QWidget::hideEvent(event);
 }
 
 }  // namespace gus

@@ -34,6 +34,9 @@ class AnnouncementSpot : public QWidget {
     // The notification that announced last.
     AnnouncementText* notification() const { return texts_[last_]; }
 
+  protected:
+    void hideEvent(QHideEvent* event) override;
+
   private:
     std::array<AnnouncementText*, 2> texts_;
     std::size_t last_ = 0;

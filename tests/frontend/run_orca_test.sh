@@ -56,5 +56,6 @@ start orca --replace --debug-file="$ORCA_LOG"
 wait_until grep -q "ATSPI registry initialized" "$ORCA_LOG" || fail "Orca did not start"
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy NO_AT_BRIDGE=0
-# The driver's own process group goes when the time is up: the program it started with it.
-timeout -k 3 150 /usr/bin/python3 "$2" "$1" "${@:3}"
+# The driver's own process group goes when the time is up (ORCA_TEST_SECONDS, 150 unless a long
+# run asks for more): the program it started with it.
+timeout -k 3 "${ORCA_TEST_SECONDS:-150}" /usr/bin/python3 "$2" "$1" "${@:3}"
