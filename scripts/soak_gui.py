@@ -47,7 +47,7 @@ class Evening:
         since = self.orca.count()
         with open(self.err_path, "w") as err:
             self.program = subprocess.Popen([self.path], stderr=err,
-                                            env=dict(os.environ, GUSANICIDA_SEMILLA="7"))
+                                            env=dict(os.environ, GUSANICIDA_SEED="7"))
         self.focus, self.rss = "INTRODUCCIÓN" + BUTTON, []
         return self.orca.wait_for(self.focus, since, 30) is not None
 

@@ -32,7 +32,7 @@ def conditions(seconds):
 def busy_game(program, seconds, orca):
     """Plays the game for `seconds`; returns bench_keysound's output and the no-reply count."""
     log = os.path.join(os.environ["XDG_RUNTIME_DIR"], "program.log")
-    env = dict(os.environ, GUSANICIDA_SEMILLA="1", SDL_AUDIODRIVER="pulseaudio",
+    env = dict(os.environ, GUSANICIDA_SEED="1", SDL_AUDIODRIVER="pulseaudio",
                PULSE_SINK="juego")
     with open(log, "w") as err:
         game = subprocess.Popen([program], env=env, stderr=err, stdout=subprocess.DEVNULL)

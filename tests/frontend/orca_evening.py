@@ -96,7 +96,7 @@ def main():
     names_path = os.path.join(os.path.dirname(os.environ["ORCA_LOG"]), "names.txt")
     open(names_path, "w").close()
     listener = subprocess.Popen([sys.executable, __file__, "--listen", names_path])
-    program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, GUSANICIDA_SEMILLA="4"))
+    program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, GUSANICIDA_SEED="4"))
     failures = []
     try:
         if orca.wait_for("INTRODUCCIÓN botón de pulsación", 0, 20) is None:
