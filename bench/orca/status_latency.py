@@ -54,7 +54,7 @@ def main():
     finally:
         program.kill()
         program.wait(timeout=5)
-    print("Key to Orca's utterance of the status text (Orca 43, real screen reader)")
+    print(f"Key to Orca's utterance of the status text (Orca {orca.log.major}, real screen reader)")
     print("conditions:", conditions())
     for line in heard[:len(KEYS)]:
         print("  Orca said (its key echo included) after", line)

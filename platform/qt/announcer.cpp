@@ -27,6 +27,22 @@ QWidget* speakingWindow() {
     return nullptr;
 }
 
+// Since Qt 6.8 the screen reader hears from Qt itself the object that gets the keyboard focus
+// and the new name of the focused one: words that the focused object carries as its name are
+// said already, and an announcement of them would say them twice.
+bool focusSaysIt(const QString& text) {
+#ifdef GUS_QT_ANNOUNCEMENTS
+    QWidget* focus = QApplication::focusWidget();
+    QAccessibleInterface* object = focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
+    if (object == nullptr) return false;
+    if (QAccessibleInterface* child = object->focusChild()) object = child;
+    return object->text(QAccessible::Name) == text;
+#else
+    Q_UNUSED(text);
+    return false;
+#endif
+}
+
 #ifndef GUS_QT_ANNOUNCEMENTS
 AnnouncementSpot& spotOf(QWidget& window) {
     auto* spot = window.findChild<AnnouncementSpot*>(QString(), Qt::FindDirectChildrenOnly);
@@ -66,7 +82,7 @@ void Announcer::announceIn(QWidget* window, const QString& text) {
     if (text.isEmpty()) return;
     last_ = text;
     ++count_;
-    if (window == nullptr) return;
+    if (window == nullptr || focusSaysIt(text)) return;
 #ifdef GUS_QT_ANNOUNCEMENTS
     QAccessibleAnnouncementEvent event(window->window(), text);
     QAccessible::updateAccessibility(&event);

@@ -3,14 +3,13 @@
 """With GUSANICIDA_SEMILLA=4 the worm walks down column 8 towards the player's bomb laid at
 (8, 8), so the bomb kills it; the player's own bomb then kills him."""
 import os
-import re
 import subprocess
 import sys
 import time
 from datetime import datetime
 
-# An utterance: SPEECH OUTPUT: 'text' and its voice, with a blank between them for a key's echo.
-LINE = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'( ?)(?:\{.*\}|voice=\S+)?\s*$")
+from orca_log import Log
+
 NORMAL, GAME = "DIFICULTAD: NORMAL botón de pulsación", ["GUSANICIDA marco", "Zona de juego"]
 GALLERY = ["SONIDOS marco", "Sonidos del juego", "Lista con 14 elementos",
            "Pulsa enter para volver al menú"]
@@ -35,14 +34,11 @@ def same_words(utterance, text):
 
 class Orca:
     def __init__(self, log_path):
-        self.path = log_path
+        self.log = Log(log_path)
 
     def utterances(self, echo=False):
         """(seconds since midnight, text) of every utterance so far; key echoes when asked."""
-        with open(self.path, encoding="utf-8", errors="replace") as log:
-            found = [LINE.match(line.rstrip("\n")) for line in log]
-        return [(int(m[1]) * 3600 + int(m[2]) * 60 + float(m[3]), m[4])
-                for m in found if m and (echo or not m[5])]
+        return self.log.utterances(echo)
 
     def count(self):
         return len(self.utterances())
