@@ -2,8 +2,8 @@
 """The one place the Orca test and bench/orca learn Orca's log from.
 
 Every line Orca stamps starts "HH:MM:SS.ffffff - ". Orca 43.1 (Debian 12) writes
-"ORCA: ATSPI registry initialized." when it listens and "SPEECH OUTPUT: 'text'" for an
-utterance, the echo of a key with its voice after it. Orca 48.1 (Debian 13) writes
+"ORCA: ATSPI registry initialized." when it listens, and an utterance as
+"SPEECH OUTPUT: 'text'{'established': False}", a key's echo with a blank before its voice. Orca 48.1 (Debian 13) writes
 "ORCA: Starting Atspi main event loop" last, and every utterance with its voice after it:
 "SPEECH OUTPUT: 'text' {'established': ..., 'family': {...}}". Both write
 "DEFAULT: Presenting keyboard event" just before the echo of a key.
@@ -18,7 +18,7 @@ import sys
 STAMP = r"^(\d\d):(\d\d):(\d\d\.\d+) - "
 # Per major version: the line that says Orca handles events, and an utterance's tail.
 VERSIONS = {
-    43: ("ORCA: ATSPI registry initialized.", r"(?: voice=\S+| \{.*\})?"),
+    43: ("ORCA: ATSPI registry initialized.", r"(?: ?\{.*\}| voice=\S+)?"),
     48: ("ORCA: Starting Atspi main event loop", r" \{.*\}"),
 }
 ECHO_NEXT = "DEFAULT: Presenting keyboard event"
