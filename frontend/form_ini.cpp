@@ -14,6 +14,7 @@
 #include "frontend/messages.h"
 #include "frontend/sound_gallery.h"
 #include "frontend/text_dialog.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/announcer.h"
 #include "sound/catalogue.h"
 #include "sound/sound_path.h"
@@ -49,6 +50,9 @@ FormIni::FormIni(Services& services, ModalRunner runModal, QWidget* parent)
     setObjectName(QStringLiteral("FormIni"));
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     setAccessibleName(QString::fromUtf8(kProgramTitle));
+    // A window to the screen reader (Qt 6.8 would call a plain widget a filler): Orca 48 then
+    // names the menu when the focus comes back to it from a closed window.
+    exposeAsPlainWindow(*this);
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     createButtons();
     s_.road.handle([this] { Form_Load(); });

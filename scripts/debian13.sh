@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the fast test suite on Debian 13 (trixie) in a chroot made once by mmdebstrap and kept.
-# Usage: debian13.sh. The chroot lives in $GUS_DEBIAN13_ROOT (default /srv/gusanicida/debian13)
+# Usage: debian13.sh [COMMAND ...]: with a command, runs it in the source tree there instead
+# (scripts/debian13.sh ctest --test-dir build-debian13 -R orca). The chroot lives in $GUS_DEBIAN13_ROOT (default /srv/gusanicida/debian13)
 # and is reused on every later run, its packages brought up to scripts/install-deps.sh first.
 # The source tree is bind-mounted at /gusanicida and built in build-debian13/. Everything is
 # mounted inside a mount namespace of the run's own, so every mount goes with the run however
@@ -21,6 +22,7 @@ skipped() {
 
 # Inside the run's mount and process namespaces: mount, refresh the packages, run the suite.
 if [ "${1:-}" = --inside ]; then
+    shift
     mount -t proc proc "$root/proc"
     mount -t sysfs sysfs "$root/sys"
     mount --rbind /dev "$root/dev"
@@ -39,8 +41,8 @@ if [ "${1:-}" = --inside ]; then
             { command -v ccache >/dev/null || apt-get install -y -qq --no-install-recommends ccache; }"
     ) 9>"$root.lock"
     # No network for the tests: their X server's abstract socket is then theirs alone.
-    unshare --net -- chroot "$root" "${run_env[@]}" \
-        make -C "$inner" test-fast BUILD=build-debian13 JOBS="$(nproc)"
+    [ $# -gt 0 ] || set -- make test-fast BUILD=build-debian13 JOBS="$(nproc)"
+    unshare --net -- chroot "$root" "${run_env[@]}" bash -c 'cd "$0" && exec "$@"' "$inner" "$@"
     exit 0
 fi
 
@@ -73,5 +75,5 @@ if [ ! -x "$root/usr/bin/cmake" ]; then
     ) 9>"$root.lock"
     echo "Debian 13 chroot made in $((SECONDS - start)) s"
 fi
-unshare --mount --propagation private --pid --fork -- "$0" --inside
-echo "*** Debian 13 part passed (make test-fast in $root) in $((SECONDS - start)) s"
+unshare --mount --propagation private --pid --fork -- "$0" --inside "$@"
+echo "*** Debian 13 part passed (${*:-make test-fast} in $root) in $((SECONDS - start)) s"

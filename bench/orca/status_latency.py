@@ -31,7 +31,7 @@ def main():
     orca = Orca(os.environ["ORCA_LOG"])
     program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, GUSANICIDA_SEMILLA="1"))
     try:
-        if orca.wait_for("INTRODUCCIÓN botón de pulsación", 0, 20) is None:
+        if orca.wait_for(orca.log.wording("INTRODUCCIÓN botón de pulsación"), 0, 20) is None:
             print("FAIL: the menu was not spoken")
             return 1
         orca.settle()

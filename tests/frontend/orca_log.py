@@ -22,6 +22,10 @@ VERSIONS = {
     48: ("ORCA: Starting Atspi main event loop", r" \{.*\}"),
 }
 ECHO_NEXT = "DEFAULT: Presenting keyboard event"
+# Orca's own words that differ from Orca 43's (its role names in Spanish), by version.
+WORDING = {
+    48: [("botón de pulsación", "botón")],
+}
 
 
 def version():
@@ -30,9 +34,11 @@ def version():
         return int(os.environ["ORCA_MAJOR"])
     try:
         said = subprocess.run(["orca", "--version"], capture_output=True, text=True, timeout=20)
-        return int(said.stdout.split()[-1].split(".")[0])
-    except (OSError, ValueError, IndexError, subprocess.SubprocessError):
+    except (OSError, subprocess.SubprocessError):
         return max(VERSIONS)
+    # "43.1" (Orca 43), "Orca version 48.1, AT-SPI2 version: 2.56.2" (Orca 48)
+    found = re.search(r"(\d+)\.\d+", said.stdout)
+    return int(found[1]) if found else max(VERSIONS)
 
 
 def known(major):
@@ -47,6 +53,14 @@ class Log:
         ready, tail = known(self.major)
         self.ready_line = ready
         self.line = re.compile(STAMP + r"SPEECH OUTPUT: '(.*)'" + tail + r"\s*$")
+
+    def wording(self, text):
+        """The words Orca 43 says in `text`, as this version says them (each of a tuple)."""
+        if isinstance(text, tuple):
+            return tuple(self.wording(one) for one in text)
+        for older, newer in WORDING.get(max([v for v in WORDING if v <= self.major] or [0]), []):
+            text = text.replace(older, newer)
+        return text
 
     def lines(self):
         try:
