@@ -50,9 +50,11 @@ FormIni::FormIni(Services& services, ModalRunner runModal, QWidget* parent)
     setObjectName(QStringLiteral("FormIni"));
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     setAccessibleName(QString::fromUtf8(kProgramTitle));
-    // A window to the screen reader (Qt 6.8 would call a plain widget a filler): Orca 48 then
-    // names the menu when the focus comes back to it from a closed window.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // A window to the screen reader (Qt 6.8 calls a plain widget a filler, which Orca 48 does
+    // not name when the focus comes back to it from a closed window; Qt 6.4's menu is named).
     exposeAsPlainWindow(*this);
+#endif
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     createButtons();
     s_.road.handle([this] { Form_Load(); });

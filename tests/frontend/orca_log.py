@@ -37,7 +37,7 @@ def version():
     except (OSError, subprocess.SubprocessError):
         return max(VERSIONS)
     # "43.1" (Orca 43), "Orca version 48.1, AT-SPI2 version: 2.56.2" (Orca 48)
-    found = re.search(r"(\d+)\.\d+", said.stdout)
+    found = re.search(r"^(?:Orca version )?(\d+)\.\d+(?:,|$)", said.stdout, re.M)
     return int(found[1]) if found else max(VERSIONS)
 
 
