@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test test-fast test-asan sim bench soak soak-gui package clean
+.PHONY: deps configure build run test test-fast test-asan test-debian13 sim bench soak soak-gui package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -18,8 +18,9 @@ build: configure
 run: build
 	./$(BUILD)/bin/gusanicida
 
-# Every test, headless, then all of them again under AddressSanitizer and UBSan.
-test: test-fast test-asan
+# Every test, headless, then all of them again under AddressSanitizer and UBSan, then the fast
+# ones on Debian 13 in a chroot (skipped, and said so, without root).
+test: test-fast test-asan test-debian13
 
 test-fast: build
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
@@ -36,6 +37,9 @@ test-asan: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -LE atspi
 	./scripts/soak-gui.sh $(ASAN_BUILD) 2
+
+test-debian13:
+	./scripts/debian13.sh
 
 sim: build
 	./$(BUILD)/bin/gusanicida-sim

@@ -14,6 +14,7 @@
 #include "frontend/messages.h"
 #include "frontend/sound_gallery.h"
 #include "frontend/text_dialog.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/announcer.h"
 #include "sound/catalogue.h"
 #include "sound/sound_path.h"
@@ -49,6 +50,11 @@ FormIni::FormIni(Services& services, ModalRunner runModal, QWidget* parent)
     setObjectName(QStringLiteral("FormIni"));
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     setAccessibleName(QString::fromUtf8(kProgramTitle));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // A window to the screen reader (Qt 6.8 calls a plain widget a filler, which Orca 48 does
+    // not name when the focus comes back to it from a closed window; Qt 6.4's menu is named).
+    exposeAsPlainWindow(*this);
+#endif
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     createButtons();
     s_.road.handle([this] { Form_Load(); });

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build and the tests need and is missing.
+# With --list, only prints the packages' names (the Debian 13 chroot is made with them).
 set -euo pipefail
 
 packages=(
@@ -10,7 +11,7 @@ packages=(
   # The screen-reader test: a real X server, the accessibility bus, a window manager, keys.
   xvfb xauth at-spi2-core dbus-x11 python3-pyatspi openbox xdotool
   # ... and the screen reader itself, speaking Spanish into a sound sink of the test's own.
-  orca speech-dispatcher speech-dispatcher-espeak-ng pulseaudio locales
+  orca speech-dispatcher speech-dispatcher-espeak-ng pulseaudio locales procps
   # The package: manual pages from scdoc, and Debian's checkers of the .deb and its metadata.
   scdoc lintian appstream desktop-file-utils
   # The sound check: loudness meter and, to compare hashes, the sound generator's tools.
@@ -18,6 +19,10 @@ packages=(
   # The key-to-sound benchmark: keys by the X test extension, the sink heard through libpulse.
   libxtst-dev libpulse-dev
 )
+if [ "${1:-}" = --list ]; then
+  echo "${packages[*]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -31,7 +31,7 @@ def main():
     orca = Orca(os.environ["ORCA_LOG"])
     program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, GUSANICIDA_SEED="1"))
     try:
-        if orca.wait_for("INTRODUCCIÓN botón de pulsación", 0, 20) is None:
+        if orca.wait_for(orca.log.wording("INTRODUCCIÓN botón de pulsación"), 0, 20) is None:
             print("FAIL: the menu was not spoken")
             return 1
         orca.settle()
@@ -54,7 +54,7 @@ def main():
     finally:
         program.kill()
         program.wait(timeout=5)
-    print("Key to Orca's utterance of the status text (Orca 43, real screen reader)")
+    print(f"Key to Orca's utterance of the status text (Orca {orca.log.major}, real screen reader)")
     print("conditions:", conditions())
     for line in heard[:len(KEYS)]:
         print("  Orca said (its key echo included) after", line)

@@ -33,6 +33,12 @@ void installAccessibility() {
 
 void exposeAsPlainWindow(QWidget& window) {
     window.setProperty(kPlainWindow, true);
+    // Qt may have made the window's accessible object already, as a dialog, before it was
+    // marked; then the next one asked for comes from our factory.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&window);
+    if (made != nullptr && made->role() != QAccessible::Window) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 }
 
 AccessibleAnnouncement::AccessibleAnnouncement(AnnouncementText* text)

@@ -12,8 +12,9 @@ class AnnouncementText;
 // QApplication exists and before any window is shown.
 void installAccessibility();
 
-// Exposes the window as a plain window rather than a dialog: Orca puts a dialog's name in
-// front of every notification spoken from it ("GUSANICIDA diálogo"). Call before it is shown.
+// Exposes the window as a plain window (a frame) rather than a dialog or, on Qt 6.8, a filler:
+// Orca puts a dialog's name in front of every notification spoken from it ("GUSANICIDA
+// diálogo"), and does not name a filler the focus comes back to. Call before it is shown.
 void exposeAsPlainWindow(QWidget& window);
 
 class AccessibleAnnouncement : public QAccessibleWidget {

@@ -10,6 +10,9 @@
 #include "platform/qt/announcement_spot.h"
 #include "platform/qt/qt_dialogs.h"
 
+// Qt 6.8's announcement event is what Orca 48 speaks cleanly: through the notifications it says
+// the role word "notificación" on its own and, from its name cache, an earlier text. Qt 6.4 has
+// no such event; Orca 43 speaks its notifications as meant.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #define GUS_QT_ANNOUNCEMENTS 1
 #include <QAccessibleAnnouncementEvent>
@@ -25,6 +28,22 @@ QWidget* speakingWindow() {
         if (w->isVisible()) return w;
     }
     return nullptr;
+}
+
+// Since Qt 6.8 the screen reader hears from Qt itself the object that gets the keyboard focus
+// and the new name of the focused one: words that the focused object carries as its name are
+// said already, and an announcement of them would say them twice.
+bool focusSaysIt(const QString& text) {
+#ifdef GUS_QT_ANNOUNCEMENTS
+    QWidget* focus = QApplication::focusWidget();
+    QAccessibleInterface* object = focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
+    if (object == nullptr) return false;
+    if (QAccessibleInterface* child = object->focusChild()) object = child;
+    return object->text(QAccessible::Name) == text;
+#else
+    Q_UNUSED(text);
+    return false;
+#endif
 }
 
 #ifndef GUS_QT_ANNOUNCEMENTS
@@ -53,7 +72,7 @@ void Announcer::announceIn(QWidget* window, const QString& text) {
     if (text.isEmpty()) return;
     last_ = text;
     ++count_;
-    if (window == nullptr) return;
+    if (window == nullptr || focusSaysIt(text)) return;
 #ifdef GUS_QT_ANNOUNCEMENTS
     QAccessibleAnnouncementEvent event(window->window(), text);
     QAccessible::updateAccessibility(&event);
