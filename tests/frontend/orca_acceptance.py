@@ -33,7 +33,8 @@ def steps_for(major):
     Orca 48 speaks a focused button's new caption itself, with its role (Orca 43 hears no
     caption change, so the program announces it), and a list's name and size in one utterance.
     It handles a new window's events before others queued with them, so a status announced just
-    before a box may come after the box, and a window's name with its role word or without."""
+    before a box may come after the box, a window's name comes with its role word or without,
+    and the gallery's list is named only when its focus event comes before its entry's."""
     if major < 48:
         return STEPS
     window = ("GUSANICIDA marco", "GUSANICIDA")
@@ -41,8 +42,11 @@ def steps_for(major):
     for keys, said in STEPS:
         if keys == "alt+d":
             said = [f"{said[0]} botón de pulsación"]
-        if said == GALLERY:
-            said = [GALLERY[0], " ".join(GALLERY[1:3]), GALLERY[3]]
+        if said == GALLERY:  # the list itself, when its focus comes before its entry's
+            said = ([GALLERY[0], " ".join(GALLERY[1:3]), GALLERY[3]], [GALLERY[0], GALLERY[3]])
+        if isinstance(said, tuple):
+            steps.append((keys, said))
+            continue
         said = [window if text in window else text for text in said]
         if said[0] == " Monstruo eliminado":
             said = (said, said[1:] + said[:1])
