@@ -54,6 +54,19 @@ def steps_for(major):
     return steps
 
 
+def entering_game(major):
+    """What Orca says when the game window opens: Orca 48 may leave out the role word."""
+    return GAME if major < 48 else [("GUSANICIDA marco", "GUSANICIDA"), GAME[1]]
+
+
+def gallery_orders(major):
+    """The ways Orca says the gallery opening: Orca 48 says the list's name and size in one
+    utterance, and may leave the list unnamed."""
+    if major < 48:
+        return [GALLERY]
+    return [[GALLERY[0], " ".join(GALLERY[1:3]), GALLERY[3]], [GALLERY[0], GALLERY[3]]]
+
+
 def same_words(utterance, text):
     """Orca ends an utterance with a full stop where the text has no stop of its own; a tuple
     of texts is any one of them."""

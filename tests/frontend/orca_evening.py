@@ -10,7 +10,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from orca_acceptance import GAME, Orca, key, same_words  # noqa: E402
+from orca_acceptance import Orca, entering_game, key, same_utterances, same_words  # noqa: E402
 
 STATUS = [("v", "5 vidas te quedan"), ("z", "7, 12"), ("ctrl+Left", "/7")]
 OVER = "La partida ha terminado, ¿Deseas volver a jugar?"
@@ -34,6 +34,8 @@ def listen(out_path):
 class Names:
     def __init__(self, path):
         self.path, self.seen = path, 0
+        qt = [int(n) for n in os.environ.get("GUS_QT_VERSION", "6.4").split(".")[:2]]
+        self.notifications = qt < [6, 8]
 
     def new(self):
         with open(self.path, encoding="utf-8") as f:
@@ -60,14 +62,16 @@ def step(orca, keys, expected=None, wait_for=None, pause=0.0):
 
 def one_game(orca, names, game):
     failures = []
-    said = step(orca, "j", GAME)
-    if not (len(said) == 2 and all(map(same_words, said, GAME))):
-        failures.append(f"game {game}: entering said {said}, not {GAME}")
+    entering = entering_game(orca.log.major)
+    said = step(orca, "j", entering)
+    if not same_utterances(said, entering):
+        failures.append(f"game {game}: entering said {said}, not {entering}")
     names.new()
     for keys, text in STATUS:
         step(orca, keys, [text])
     heard = names.new()
-    if heard != [t for _, t in STATUS]:
+    # Qt 6.8 and later announce by an event that carries its text: no notification shows.
+    if names.notifications and heard != [t for _, t in STATUS]:
         failures.append(f"game {game}: notifications showed named {heard}")
     # Five lives, each lost at once: the bomb set off where the player stands.
     since = orca.count()
@@ -80,11 +84,12 @@ def one_game(orca, names, game):
     orca.settle()
     if not any(OVER in u for u in said_since(orca, since)):
         failures.append(f"game {game}: no game-over question")
-    step(orca, "n", wait_for="INTRODUCCIÓN botón de pulsación", pause=0.5)
-    said = step(orca, "Tab", ["JUGAR botón de pulsación"])
-    if not said or not same_words(said[-1], "JUGAR botón de pulsación"):
+    menu, play = (orca.log.wording(f"{b} botón de pulsación") for b in ("INTRODUCCIÓN", "JUGAR"))
+    step(orca, "n", wait_for=menu, pause=0.5)
+    said = step(orca, "Tab", [play])
+    if not said or not same_words(said[-1], play):
         failures.append(f"game {game}: after No, Tab on the menu said {said}")
-    step(orca, "shift+Tab", ["INTRODUCCIÓN botón de pulsación"])
+    step(orca, "shift+Tab", [menu])
     print(f"game {game}: {'ok' if not failures else 'FAIL'}")
     return failures
 
@@ -99,7 +104,7 @@ def main():
     program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, GUSANICIDA_SEED="4"))
     failures = []
     try:
-        if orca.wait_for("INTRODUCCIÓN botón de pulsación", 0, 20) is None:
+        if orca.wait_for(orca.log.wording("INTRODUCCIÓN botón de pulsación"), 0, 20) is None:
             failures.append("no menu")
         orca.settle()
         for game in (1, 2, 3) if not failures else ():
