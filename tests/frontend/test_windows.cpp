@@ -40,7 +40,7 @@ TEST(MenuLayout, FreeHeightRoundsHalfToEvenAndTheGapDropsItsFractionTowardsZero)
     // clang-format on
     for (const auto& [buttons, height, gap] : gaps) EXPECT_EQ(menuButtonGap(buttons, height), gap);
     for (const auto& [value, whole] : rounded) EXPECT_EQ(roundHalfToEven(value), whole) << value;
-    EXPECT_FIELDS(tuple(nextDifficulty(7), nextDifficulty(-3)), tuple(0, -2));
+    EXPECT_EQ(tuple(nextDifficulty(7), nextDifficulty(-3)), tuple(0, -2));
 }
 
 class Menu : public ::testing::Test {
@@ -60,19 +60,19 @@ TEST_F(Menu, SevenButtonsInTabOrderWithTheirAccessKeysUnspokenAndTheMusicLooping
         {"&DIFICULTAD: NORMAL", 169}, {"I&NSTRUCCIONES", 236}, {"S&ONIDOS DEL JUEGO", 304},
         {"&acerca de gusanicida", 371}, {"&SALIR", 438}};
     // clang-format on
-    EXPECT_FIELDS(tuple(menu.windowTitle(), menu.height(), menu.focusWidget()),
-                  tuple("GUSANICIDA", 506, button(0)));
+    EXPECT_EQ(tuple(menu.windowTitle(), menu.height(), menu.focusWidget()),
+              tuple("GUSANICIDA", 506, button(0)));
     for (int i = 0; i < kMenuButtons; ++i) {
         const auto& [caption, top] = buttons[i];
         QPushButton* b = button(i);
-        EXPECT_FIELDS(
+        EXPECT_EQ(
             tuple(b->text(), QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name),
                   b->geometry(), i ? button(i - 1)->nextInFocusChain() : b),
             tuple(caption, QString(caption).remove('&'), QRect(67, top, 267, 33), b));
     }
     f.p.wait(600000);
-    EXPECT_FIELDS(tuple(menu.Dificultad(), menu.MediaPlayer1().playing(), f.heard()),
-                  tuple(1, true, Heards{{"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}));
+    EXPECT_EQ(tuple(menu.Dificultad(), menu.MediaPlayer1().playing(), f.heard()),
+              tuple(1, true, Heards{{"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}));
 }
 
 // Where the focus is on it already, the new caption is spoken: the Orca test hears it.
@@ -80,16 +80,15 @@ TEST_F(Menu, ArrowsMoveAndDifficultyCyclesMovingTheFocusToItsButton) {
     QTest::keyClick(button(0), Qt::Key_Down);
     const QWidget* down = menu.focusWidget();
     QTest::keyClick(button(1), Qt::Key_Up);
-    EXPECT_FIELDS(tuple(down, menu.focusWidget()), tuple(button(1), button(0)));
+    EXPECT_EQ(tuple(down, menu.focusWidget()), tuple(button(1), button(0)));
     for (auto [caption, value] : {tuple("&DIFICULTAD: DIFÍCIL", 2), tuple("&DIFICULTAD: FÁCIL", 0),
                                   tuple("&DIFICULTAD: NORMAL", 1)}) {
         button(0)->setFocus();
         QTest::keyClick(button(0), Qt::Key_D);
-        EXPECT_FIELDS(tuple(button(2)->text(), menu.Dificultad(), menu.focusWidget()),
-                      tuple(caption, value, button(2)));
+        EXPECT_EQ(tuple(button(2)->text(), menu.Dificultad(), menu.focusWidget()),
+                  tuple(caption, value, button(2)));
     }
-    EXPECT_FIELDS(tuple(menu.MediaPlayer1().playing(), music(), f.shown.size()),
-                  tuple(true, 1, 0u));
+    EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), music(), f.shown.size()), tuple(true, 1, 0u));
 }
 
 // The introduction is a recording with the text hidden; the other texts are read line by line,
@@ -124,13 +123,13 @@ TEST_F(Menu, TextDialogsStopTheMusicTillAceptarOrTheCloserAndShowOneSentenceALin
             EXPECT_EQ(d.focusWidget(), d.OKButton());
             if (!byAceptar) f.p.wait(600000);  // the introduction ends by itself
             byAceptar ? d.OKButton()->click() : (void)d.close();
-            EXPECT_FIELDS(tuple(d.MediaPlayer1().playing(), d.isVisible(), d.result()),
-                          tuple(false, false, byAceptar ? QDialog::Accepted : QDialog::Rejected));
+            EXPECT_EQ(tuple(d.MediaPlayer1().playing(), d.isVisible(), d.result()),
+                      tuple(false, false, byAceptar ? QDialog::Accepted : QDialog::Rejected));
         });
         button(command)->click();
-        EXPECT_FIELDS(tuple(f.p.audio.voiceCount(), menu.MediaPlayer1().playing(),
-                            menu.textDialog(), f.heard()),
-                      tuple(1u, true, nullptr, command ? Heards{music} : Heards{intro, music}));
+        EXPECT_EQ(tuple(f.p.audio.voiceCount(), menu.MediaPlayer1().playing(), menu.textDialog(),
+                        f.heard()),
+                  tuple(1u, true, nullptr, command ? Heards{music} : Heards{intro, music}));
     }
     EXPECT_EQ(f.shown, std::vector<std::string>(4, "Dialog"));
 }
@@ -159,10 +158,9 @@ TEST_F(Menu, TheGalleryPlaysEachEntryAtItsPlaceAndEnterOnTheFirstGoesBackToTheMu
                 const auto& [caption, file, balance, volume] = rows[i];
                 f.p.log.clear();
                 list->setCurrentRow(i);
-                EXPECT_FIELDS(
-                    tuple(list->item(i)->text(), f.heard(), gallery.MP1().playing()),
-                    tuple(caption, file ? Heards{{"MP1", file, balance, volume}} : Heards{},
-                          file != nullptr));
+                EXPECT_EQ(tuple(list->item(i)->text(), f.heard(), gallery.MP1().playing()),
+                          tuple(caption, file ? Heards{{"MP1", file, balance, volume}} : Heards{},
+                                file != nullptr));
             }
             list->setCurrentRow(10);
             f.p.wait(60000);
@@ -172,8 +170,8 @@ TEST_F(Menu, TheGalleryPlaysEachEntryAtItsPlaceAndEnterOnTheFirstGoesBackToTheMu
             QTest::keyClick(list, Qt::Key_Down);  // the entry again, then the next one in its place
             QTest::keyClick(list, Qt::Key_Return);
             const Heard right = {"MP1", Sonido::PasoA, 3000, -600};
-            EXPECT_FIELDS(tuple(f.heard(), gallery.isVisible()),
-                          tuple(Heards{{"MP1", Sonido::PasoA, 0, -600}, right, right}, true));
+            EXPECT_EQ(tuple(f.heard(), gallery.isVisible()),
+                      tuple(Heards{{"MP1", Sonido::PasoA, 0, -600}, right, right}, true));
             list->setCurrentRow(0);
             f.p.log.clear();
             QTest::keyClick(list, Qt::Key_Enter);
@@ -182,8 +180,8 @@ TEST_F(Menu, TheGalleryPlaysEachEntryAtItsPlaceAndEnterOnTheFirstGoesBackToTheMu
         f.p.log.clear();
         button(4)->click();
         menu.Form_Activate();
-        EXPECT_FIELDS(tuple(f.heard(), menu.MediaPlayer1().playing()),
-                      tuple(Heards{{"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}, true));
+        EXPECT_EQ(tuple(f.heard(), menu.MediaPlayer1().playing()),
+                  tuple(Heards{{"MediaPlayer1", Sonido::MusicaMenu, 0, 0}}, true));
     }
 }
 
@@ -192,17 +190,16 @@ TEST_F(Menu, OneGameWindowAtTheMenusDifficultyForTheWholeRunAndTheMusicAfterEach
     GameWindow* first = nullptr;
     f.whenModal<GameWindow>([&](GameWindow& game) {
         first = &game;
-        EXPECT_FIELDS(tuple(game.form().cargada(), game.form().Dificultad, menu.gameWindow(),
-                            menu.MediaPlayer1().playing()),
-                      tuple(true, 2, &game, false));
+        EXPECT_EQ(tuple(game.form().cargada(), game.form().Dificultad, menu.gameWindow(),
+                        menu.MediaPlayer1().playing()),
+                  tuple(true, 2, &game, false));
         game.form().SalidaX = 13;
     });
     QTest::keyClick(button(0), Qt::Key_J);
-    EXPECT_FIELDS(tuple(music(), f.p.scheduler.nextDue().has_value(), menu.gameWindow()),
-                  tuple(2, false, nullptr));
-    f.whenModal<GameWindow>([&](GameWindow& game) {
-        EXPECT_FIELDS(tuple(&game, game.form().SalidaX), tuple(first, 13));
-    });
+    EXPECT_EQ(tuple(music(), f.p.scheduler.nextDue().has_value(), menu.gameWindow()),
+              tuple(2, false, nullptr));
+    f.whenModal<GameWindow>(
+        [&](GameWindow& game) { EXPECT_EQ(tuple(&game, game.form().SalidaX), tuple(first, 13)); });
     button(1)->click();
     EXPECT_EQ(f.shown, (std::vector<std::string>{"Form1", "Form1"}));
 }
@@ -225,7 +222,7 @@ TEST_F(Menu, TheEndingPlaysOnceTheRecordingOfTheDifficultyAndAceptarClosesIt) {
             f.p.wait(600000);
             EXPECT_FALSE(d.MP1().playing());
             d.OKButton()->click();
-            EXPECT_FIELDS(tuple(d.isVisible(), d.result()), tuple(false, QDialog::Accepted));
+            EXPECT_EQ(tuple(d.isVisible(), d.result()), tuple(false, QDialog::Accepted));
         });
         menu.openModal("Dialog2");
     }
@@ -236,8 +233,8 @@ TEST_F(Menu, ExitClosesTheMenuSilencesTheMusicAndEndsTheProgram) {
     bool ended = false;
     menu.setOnEndProgram([&] { ended = true; });
     button(6)->click();
-    EXPECT_FIELDS(tuple(ended, menu.isVisible(), menu.MediaPlayer1().playing()),
-                  tuple(true, false, false));
+    EXPECT_EQ(tuple(ended, menu.isVisible(), menu.MediaPlayer1().playing()),
+              tuple(true, false, false));
 }
 
 class Game : public ::testing::Test {
@@ -268,15 +265,15 @@ TEST_F(Game, TheStatusIsAnnouncedOnceAtTheEndOfTheKeyAndKeptAfterTheLabelIsClear
 TEST_F(Game, KeysReachTheGameAfterTheTimersAndRepaintTheBoardAsTicksDo) {
     const int syncs = f.syncs, painted = repaints();
     press(Qt::Key_Z);
-    EXPECT_FIELDS(tuple(window.Label1()->text(), status()), tuple("7, 12", "7, 12"));
+    EXPECT_EQ(tuple(window.Label1()->text(), status()), tuple("7, 12", "7, 12"));
     press(Qt::Key_Up, Qt::ControlModifier);  // the radar, not a step
-    EXPECT_FIELDS(tuple(game.Jugador.Y, status().isEmpty()), tuple(12, false));
+    EXPECT_EQ(tuple(game.Jugador.Y, status().isEmpty()), tuple(12, false));
     for (int i = 0; i < 3; ++i) {  // a held arrow moves one cell per repeat
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
         QCoreApplication::sendEvent(window.Picture1(), &repeat);
     }
     // Six keys: Z, Control and Up, three repeats.
-    EXPECT_FIELDS(tuple(game.Jugador.X, f.syncs, repaints()), tuple(4, syncs + 6, painted + 6));
+    EXPECT_EQ(tuple(game.Jugador.X, f.syncs, repaints()), tuple(4, syncs + 6, painted + 6));
     f.p.wait(3000);  // a worm comes in
     EXPECT_GT(repaints(), painted + 6);
 }
@@ -286,8 +283,8 @@ TEST_F(Game, EscGivesTheFocusBackToPicture1AndNeverClosesTheGame) {
     window.Picture1()->clearFocus();
     const int syncs = f.syncs;
     QTest::keyClick(&window, Qt::Key_Escape);  // only the window's handler runs
-    EXPECT_FIELDS(tuple(window.focusWidget(), f.syncs, window.isVisible(), game.cargada()),
-                  tuple(window.Picture1(), syncs + 1, true, true));
+    EXPECT_EQ(tuple(window.focusWidget(), f.syncs, window.isVisible(), game.cargada()),
+              tuple(window.Picture1(), syncs + 1, true, true));
 }
 
 TEST_F(Game, ClosingTheWindowAbandonsTheGameStoppingEveryTimerSoundAndKey) {
@@ -295,17 +292,17 @@ TEST_F(Game, ClosingTheWindowAbandonsTheGameStoppingEveryTimerSoundAndKey) {
     ASSERT_TRUE(f.p.scheduler.nextDue().has_value());
     window.close();
     ASSERT_NE(game.controlesSiHay(), nullptr);
-    EXPECT_FIELDS(tuple(game.cargada(), f.p.scheduler.nextDue().has_value(), window.closedByGame(),
-                        game.controlesSiHay()->WMPBomba[0].playing()),
-                  tuple(false, false, false, false));
+    EXPECT_EQ(tuple(game.cargada(), f.p.scheduler.nextDue().has_value(), window.closedByGame(),
+                    game.controlesSiHay()->WMPBomba[0].playing()),
+              tuple(false, false, false, false));
     const int painted = repaints();
     press(Qt::Key_V);
     EXPECT_EQ(repaints(), painted);
     window.show();
     game.Unload();  // the game closing its window itself hides it
     window.closeWindow();
-    EXPECT_FIELDS(tuple(window.closedByGame(), window.isVisible(), window.result()),
-                  tuple(true, false, QDialog::Accepted));
+    EXPECT_EQ(tuple(window.closedByGame(), window.isVisible(), window.result()),
+              tuple(true, false, QDialog::Accepted));
 }
 
 // The real boxes on the game window, modal as the menu opens it. While one is open the player

@@ -5,39 +5,27 @@
 
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace gus::testing {
 
-// The top-level arguments of the text "tuple(a, f(b, c), d)": "a", "f(b, c)", "d".
-inline std::vector<std::string> fieldNames(const std::string& call) {
-    std::vector<std::string> names(1);
-    int depth = 0;
-    bool quoted = false;
-    for (std::size_t i = call.find('(') + 1; i + 1 < call.size(); ++i) {
-        const char c = call[i];
-        quoted = quoted != (c == '"' && call[i - 1] != '\\');
-        if (!quoted) depth += (c == '(' || c == '{') - (c == ')' || c == '}');
-        if (!quoted && depth == 0 && c == ',')
-            names.emplace_back();
-        else if (!names.back().empty() || c != ' ')
-            names.back() += c;
-    }
-    return names;
-}
-
+// Field i of the text "tuple(a, f(b, c), d)" ("f(b, c)" for 1), and what differs there.
 template <class... G, class... W>
 ::testing::AssertionResult sameFields(const char* call, const char*, const std::tuple<G...>& got,
                                       const std::tuple<W...>& want) {
     static_assert(sizeof...(G) == sizeof...(W), "as many expected fields as checked ones");
-    const std::vector<std::string> names = fieldNames(call);
-    std::string wrong;
-    std::size_t i = 0;
+    std::string wrong, name, text = call;
+    int depth = 0;
     const auto check = [&](const auto& g, const auto& w) {
+        for (name.clear(); depth >= 0 && !text.empty(); text.erase(0, 1)) {
+            const char c = text[0];
+            depth += (c == '(' || c == '{') - (c == ')' || c == '}');
+            if (depth == 1 && c == ',') break;
+            if (depth > 1 || (depth == 1 && c != '(' && (c != ' ' || !name.empty()))) name += c;
+        }
+        text.erase(0, 1);
         if (!(g == w))
-            wrong += "\n  " + (i < names.size() ? names[i] : std::to_string(i)) + ": is " +
-                     ::testing::PrintToString(g) + ", expected " + ::testing::PrintToString(w);
-        ++i;
+            wrong += "\n  " + name + ": is " + ::testing::PrintToString(g) + ", expected " +
+                     ::testing::PrintToString(w);
     };
     std::apply(
         [&](const auto&... g) { std::apply([&](const auto&... w) { (check(g, w), ...); }, want); },
