@@ -20,8 +20,9 @@ int main(int argc, char** argv) {
     if (auto status = gus::answerCommandLine({argv + 1, argv + argc}, std::cout)) return *status;
     QApplication app(argc, argv);
     if (!gus::installSpanishTranslator(app)) {
-        std::cerr << "gusanicida: no se encuentra la traducción de Qt al español (qtbase_es, del "
-                     "paquete qt6-translations-l10n): los botones de los avisos saldrán en inglés.\n";
+        std::cerr
+            << "gusanicida: no se encuentra la traducción de Qt al español (qtbase_es, del "
+               "paquete qt6-translations-l10n): los botones de los avisos saldrán en inglés.\n";
     }
     gus::installAccessibility();
     ProgramAudio audio;
