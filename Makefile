@@ -3,6 +3,8 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Seconds a test without a limit of its own may take before it fails as hung.
+TEST_TIMEOUT ?= 300
 
 .PHONY: deps configure build run test test-fast test-asan test-debian13 sim bench soak soak-gui package clean
 
@@ -24,7 +26,7 @@ test: test-fast test-asan test-debian13
 
 test-fast: build
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-	  ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	  ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT)
 	./scripts/check-package.sh $(BUILD)
 	./scripts/soak-gui.sh $(BUILD) 2
 
@@ -35,7 +37,7 @@ test-asan: deps
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -LE atspi
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT) -LE atspi
 	./scripts/soak-gui.sh $(ASAN_BUILD) 2
 
 test-debian13:
@@ -53,7 +55,7 @@ bench: build
 	./bench/keysound/bench-keysound.sh $(BUILD)
 
 soak: build
-	./$(BUILD)/bin/soak $(or $(GAMES),10000)
+	GUS_SOAK_WINDOWS=$(or $(GAMES),10000) ./$(BUILD)/bin/test_partidas --gtest_filter='KeyStorm.Soak*'
 
 # The real program with Orca under Xvfb, played by keys across every window for MINUTES (60).
 soak-gui: build

@@ -12,7 +12,11 @@
 int main(int argc, char** argv) {
     if (auto status = gus::answerCommandLine({argv + 1, argv + argc}, std::cout)) return *status;
     QApplication app(argc, argv);
-    gus::installSpanishTranslator(app);
+    if (!gus::installSpanishTranslator(app)) {
+        std::cerr
+            << "gusanicida: no se encuentra la traducción de Qt al español (qtbase_es, del "
+               "paquete qt6-translations-l10n): los botones de los avisos saldrán en inglés.\n";
+    }
     gus::installAccessibility();
     gus::SdlAudioOutput audio;  // silent, but working, where no sound device exists
     gus::Program program(audio, audio, gus::qtProgramFolder());

@@ -1,6 +1,7 @@
 // RIFF chunk walk over a bounded buffer: every offset is checked against the bytes at hand.
 #include "platform/wav_info.h"
 
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -55,6 +56,9 @@ std::optional<WavInfo> parseWavHeader(const unsigned char* data, std::size_t siz
 }
 
 std::optional<WavInfo> readWavInfo(const std::string& path) {
+    // Only a plain file: opening a FIFO or a device could wait for ever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::vector<unsigned char> head(4096);

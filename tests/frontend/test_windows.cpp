@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 #include <algorithm>
 
 #include "frontend/board_view.h"
@@ -17,7 +18,10 @@
 #include "frontend/menu_layout.h"
 #include "frontend/sound_gallery.h"
 #include "frontend/text_dialog.h"
+#include "platform/modal.h"
+#include "platform/qt/qt_dialogs.h"
 #include "tests/frontend/frontend_fixture.h"
+#include "tests/support/fields.h"
 
 namespace gus {
 namespace {
@@ -103,7 +107,7 @@ TEST_F(Menu, TextDialogsStopTheMusicTillAceptarOrTheCloserAndShowOneSentenceALin
         f.p.log.clear();
         f.whenModal<Dialog>([&](Dialog& d) {
             QPlainTextEdit* text = d.Text1();
-            EXPECT_EQ(
+            EXPECT_FIELDS(
                 tuple(menu.MediaPlayer1().playing(), menu.textDialog(), d.windowTitle(),
                       text->accessibleName(), text->isVisible(), text->isEnabled(),
                       text->isReadOnly(), text->font().pointSize() >= 14,
@@ -147,9 +151,9 @@ TEST_F(Menu, TheGalleryPlaysEachEntryAtItsPlaceAndEnterOnTheFirstGoesBackToTheMu
     for (int opening = 0; opening < 2; ++opening) {
         f.whenModal<Dialog1>([&](Dialog1& gallery) {
             GalleryList* list = gallery.List1();
-            EXPECT_EQ(tuple(gallery.windowTitle(), gallery.focusWidget(), list->currentRow(),
-                            list->count(), list->font().pointSize() >= 14, f.heard()),
-                      tuple("SONIDOS", list, 0, 14, true, Heards{}));
+            EXPECT_FIELDS(tuple(gallery.windowTitle(), gallery.focusWidget(), list->currentRow(),
+                                list->count(), list->font().pointSize() >= 14, f.heard()),
+                          tuple("SONIDOS", list, 0, 14, true, Heards{}));
             for (int i = 13; i >= 0; --i) {
                 const auto& [caption, file, balance, volume] = rows[i];
                 f.p.log.clear();
@@ -211,10 +215,10 @@ TEST_F(Menu, TheEndingPlaysOnceTheRecordingOfTheDifficultyAndAceptarClosesIt) {
         menu.setDificultad(dificultad);
         f.p.log.clear();
         f.whenModal<Dialog2>([&](Dialog2& d) {
-            EXPECT_EQ(tuple(f.heard(), d.MP1().playing(), d.windowTitle(), d.OKButton()->text(),
-                            d.focusWidget()),
-                      tuple(file ? Heards{{"MP1", file, 0, 0}} : Heards{}, file != nullptr,
-                            "Final del juego", "Aceptar", d.OKButton()));
+            EXPECT_FIELDS(tuple(f.heard(), d.MP1().playing(), d.windowTitle(), d.OKButton()->text(),
+                                d.focusWidget()),
+                          tuple(file ? Heards{{"MP1", file, 0, 0}} : Heards{}, file != nullptr,
+                                "Final del juego", "Aceptar", d.OKButton()));
             f.p.wait(600000);
             EXPECT_FALSE(d.MP1().playing());
             d.OKButton()->click();
@@ -252,7 +256,7 @@ TEST_F(Game, TheStatusIsAnnouncedOnceAtTheEndOfTheKeyAndKeptAfterTheLabelIsClear
     const int before = Announcer::program().announcements();
     press(Qt::Key_V);
     press(Qt::Key_CapsLock);
-    EXPECT_EQ(
+    EXPECT_FIELDS(
         tuple(status(), Announcer::program().lastAnnounced(), Announcer::program().announcements(),
               window.focusWidget(), window.Picture1()->marksDrawn()),
         tuple("", "5 vidas te quedan", before + 1, window.Picture1(), true));
@@ -299,6 +303,65 @@ TEST_F(Game, ClosingTheWindowAbandonsTheGameStoppingEveryTimerSoundAndKey) {
     window.closeWindow();
     EXPECT_EQ(tuple(window.closedByGame(), window.isVisible(), window.result()),
               tuple(true, false, QDialog::Accepted));
+}
+
+// The real boxes on the game window, modal as the menu opens it. While one is open the player
+// presses Escape on it, closes it with Alt+F4, or closes the game window itself.
+TEST(GameBoxes, AKeyAltF4OrTheWindowClosedWhileABoxIsOpenEndTheGameOrGoOnCleanly) {
+    enum While { Escape, AltF4, CloseWindow, CloseWindowThenYes };
+    // clang-format off
+    const struct { bool gameOver; While act; bool loaded, visible, closedByGame, exit; } cases[] = {
+        {false, Escape, true, true, false, true}, {false, AltF4, true, true, false, true},
+        {false, CloseWindow, false, false, false, false}, {true, Escape, false, false, true, false},
+        {true, AltF4, false, false, true, false}, {true, CloseWindow, false, false, true, false},
+        {true, CloseWindowThenYes, false, false, false, false}};
+    // clang-format on
+    for (const auto& c : cases) {
+        SimFrontend f;
+        QtDialogs qt;
+        ModalDialogs boxes{qt, f.p.scheduler, f.p.road};
+        Services services{f.p.scheduler, f.p.audio, f.p.clock,  f.p.random,
+                          f.p.beeper,    boxes,     f.p.folder, f.p.road};
+        GameWindow window{services, [] { return Entero{1}; }};
+        window.setModal(true);
+        window.Load();
+        window.show();
+        Form1& game = window.form();
+        QTimer::singleShot(5000, &window, [] {  // a box left open fails, and is closed
+            ADD_FAILURE() << "a message box was left unanswered";
+            if (QWidget* open = QApplication::activeModalWidget()) open->close();
+        });
+        std::string box;
+        QTimer::singleShot(0, &window, [&] {
+            QWidget* open = QApplication::activeModalWidget();
+            if (open == nullptr || open == &window) return;
+            box = open->windowTitle().toStdString();
+            if (c.act >= CloseWindow) window.close();  // the box stays till it is answered
+            if (c.act == AltF4) open->close();
+            if (c.act != AltF4)
+                QTest::keyClick(open,
+                                c.act == CloseWindowThenYes ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        if (c.gameOver) {  // the last life goes
+            game.Vidas = 1;
+            game.controles().TMRMuerto.setEnabled(true);
+            f.p.wait(800);
+        } else {  // a bomb on the only worm: the box opens from inside the explosion
+            game.MonstruosPorEntrar = 0;
+            game.Jugador = {game.Monstruos[0].X, game.Monstruos[0].Y};
+            QTest::keyClick(window.Picture1(), Qt::Key_Space);
+            QTest::keyClick(window.Picture1(), Qt::Key_Shift, Qt::ShiftModifier);
+        }
+        EXPECT_FIELDS(
+            tuple(box, QApplication::activeModalWidget(), game.cargada(), window.isVisible(),
+                  window.closedByGame(), game.controles().TMRSalida.enabled(),
+                  f.p.scheduler.nextDue().has_value()),
+            tuple(c.gameOver ? "GUSANICIDA" : "¡Fase 1 superada!", c.loaded ? &window : nullptr,
+                  c.loaded, c.visible, c.closedByGame, c.exit, c.loaded))
+            << c.gameOver << c.act;
+        window.Load();  // the menu's next game in the same window
+        EXPECT_TRUE(game.cargada() && game.controles().TMRMonstruo[0].enabled());
+    }
 }
 
 }  // namespace

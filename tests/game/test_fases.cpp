@@ -1,5 +1,6 @@
 // Phases: each exit and its door, deaths with lives left or none, boxes that hold the timers.
 #include "game_fixture.h"
+#include "tests/support/fields.h"
 
 namespace gus::testing {
 namespace {
@@ -38,10 +39,10 @@ TEST_F(Phases, EachExitLeadsToTheOppositeEdgeWithTheDoorHeardFromThatSide) {
         key(arrow);  // the exit is a wall again: stepping back is refused
         const auto door = sounds("", m);
         ASSERT_EQ(door.size(), 1u);
-        EXPECT_EQ(std::make_tuple(arrived, door[0].channel, door[0].file, door[0].balance,
-                                  door[0].volume, beeps(m), player()),
-                  std::make_tuple(to, std::string("WMPAux"), std::string(Sonido::Puerta), balance,
-                                  volume, 1, from));
+        EXPECT_FIELDS(std::make_tuple(arrived, door[0].channel, door[0].file, door[0].balance,
+                                      door[0].volume, beeps(m), player()),
+                      std::make_tuple(to, std::string("WMPAux"), std::string(Sonido::Puerta),
+                                      balance, volume, 1, from));
     }
 }
 
@@ -56,17 +57,17 @@ TEST_F(Phases, DeathWithLivesLeftRestartsThePhaseAndKeepsTheExit) {
     s.wait(400);
     k().TMRMuerto.setEnabled(true);  // a second death in the pause does not add up
     s.wait(400);
-    EXPECT_EQ(std::make_tuple(f().Vidas, status(), player(), f().MonstruosEnTablero,
-                              f().MonstruosPorEntrar, count(CeldaMonstruo), f().Tablero(7, 13),
-                              k().TMRSalida.enabled()),
-              std::make_tuple(4, std::string(), Cell(7, 12), 0, 3, 0, CeldaSalida, true));
+    EXPECT_FIELDS(std::make_tuple(f().Vidas, status(), player(), f().MonstruosEnTablero,
+                                  f().MonstruosPorEntrar, count(CeldaMonstruo), f().Tablero(7, 13),
+                                  k().TMRSalida.enabled()),
+                  std::make_tuple(4, std::string(), Cell(7, 12), 0, 3, 0, CeldaSalida, true));
     for (const RegistroMonstruo& m : f().Monstruos) EXPECT_EQ(m.Activo, FALSO);
     EXPECT_FALSE(k().TMRMuerto.enabled() || k().TMRMonstruo[0].enabled() ||
                  k().TMRMonstruo[1].enabled());
     s.wait(3000);
     EXPECT_EQ(f().MonstruosEnTablero, 1);
     s.wait(6000);
-    EXPECT_EQ(std::tie(f().MonstruosEnTablero, f().Vidas), std::make_tuple(3, 4));
+    EXPECT_FIELDS(std::tie(f().MonstruosEnTablero, f().Vidas), std::make_tuple(3, 4));
 }
 
 TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryChannelSilent) {
@@ -80,7 +81,7 @@ TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryC
     f().MonstruosPorEntrar = 2;
     for (Timer* t : {&k().TMRColocaMon, &k().TMRSalida, &k().TMRMuerto}) t->setEnabled(true);
     s.wait(800);
-    EXPECT_EQ(
+    EXPECT_FIELDS(
         std::make_tuple(f().JuegoTerminado, f().cargada(), since(0, SimEvent::Kind::Close).size()),
         std::make_tuple(VERDADERO, false, 1ul));
     EXPECT_EQ(s.p.scheduler.nextDue(), std::nullopt);
@@ -96,10 +97,11 @@ TEST_F(Phases, DeathByTheFlameThatClearedThePhaseKeepsTheExitOpen) {
     layAt(4, 12);  // on his own bomb: the flame reaches him before the worm
     s.p.random.force(0.0);
     shift();
-    EXPECT_EQ(std::make_tuple(boxes().size(), k().TMRMuerto.enabled()), std::make_tuple(1ul, true));
+    EXPECT_FIELDS(std::make_tuple(boxes().size(), k().TMRMuerto.enabled()),
+                  std::make_tuple(1ul, true));
     s.wait(800);
-    EXPECT_EQ(std::make_tuple(f().Vidas, player(), f().Tablero(7, -1), k().TMRSalida.enabled()),
-              std::make_tuple(4, Cell(7, 12), CeldaSalida, true));
+    EXPECT_FIELDS(std::make_tuple(f().Vidas, player(), f().Tablero(7, -1), k().TMRSalida.enabled()),
+                  std::make_tuple(4, Cell(7, 12), CeldaSalida, true));
 }
 
 // While a box is open the game's timers stand still and resume with the time they had left.
@@ -118,8 +120,8 @@ TEST_F(Phases, NoTimerFiresWhileABoxIsOpen) {
     layAt(4, 12);
     putPlayer(0, 4);
     shift();
-    EXPECT_EQ(std::make_tuple(boxes().size(), duringBox, s.p.scheduler.now()),
-              std::make_tuple(1ul, 0ul, 500));
+    EXPECT_FIELDS(std::make_tuple(boxes().size(), duringBox, s.p.scheduler.now()),
+                  std::make_tuple(1ul, 0ul, 500));
     const std::size_t m = mark();
     s.wait(500);  // the first bomb's first tick, 1000 ms after it was laid
     EXPECT_EQ(heard(m), Strings{on("WMPBomba(0)", Sonido::Mecha)});

@@ -164,14 +164,13 @@ TEST_F(Worms, WormSteppingOntoALiveBombSetsItOffAtOnce) {
         EXPECT_EQ(std::make_tuple(esVerdadero(f().Bombas[0].Activa), wormAlive(0),
                                   f().Tablero(2, 0), f().Tablero(1, 0), f().GiroReciente),
                   std::make_tuple(false, false, CeldaLibre, CeldaLibre, VERDADERO));
-        EXPECT_EQ(sounds("WMPBomba(0)", m).size(), 1u);
-        for (const SimEvent& e : sounds("WMPMonstruo(0)", m))
-            EXPECT_EQ(e.file, Sonido::MuereMonstruo);
-        // A player on the bomb dies by the flame, not by the worm.
-        EXPECT_EQ(std::make_tuple(sounds("Wmp1(4)", m).size(), sounds("WMPAux", m).size() > 0,
-                                  k().TMRMuerto.enabled()),
-                  std::make_tuple(0ul, playerOnBomb, playerOnBomb))
-            << playerOnBomb;
+        // A player on the bomb dies by the flame, reached once each open way, not by the worm.
+        const std::string bomb = on("WMPBomba(0)", Sonido::Explosion),
+                          worm = on("WMPMonstruo(0)", Sonido::MuereMonstruo),
+                          flame = on("WMPAux", Sonido::Llama);
+        EXPECT_EQ(heard(m),
+                  (playerOnBomb ? Strings{bomb, flame, worm, flame} : Strings{bomb, worm}));
+        EXPECT_EQ(k().TMRMuerto.enabled(), playerOnBomb);
     }
 }
 
