@@ -31,7 +31,7 @@ TEST(KeyStorm, SoakOfWindowsFromTheirOwnSeedsBreaksNoInvariant) {
     std::mt19937 azar(20261206);
     long long partidas = 0, eventos = 0;
     for (int n = 0; n < windows; ++n) {
-        auto s = nuevaSesion(0, 1000 + n, false);
+        auto s = newSession(0, 1000 + n, false);
         s->p.log.setKeep(false);
         Vigilante v(*s);
         partidas += tormentaDePartidas(*s, v, azar, 10000).partidas;

@@ -36,7 +36,7 @@ class Returning : public ::testing::Test {
 TEST_F(Returning, TheMenuTakesTheKeyboardOnItsLastButtonWhenTheGameWindowCloses) {
     const auto noMore = [](GameWindow& game) { game.form().Unload(), game.closeWindow(); };
     const auto ending = [this](GameWindow& game) {
-        menu.openModal("Dialog2");
+        menu.openEnding();
         game.form().Unload(), game.closeWindow();
     };
     const auto altF4 = [](GameWindow& game) { game.close(); };

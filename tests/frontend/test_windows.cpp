@@ -320,8 +320,8 @@ TEST(GameBoxes, AKeyAltF4OrTheWindowClosedWhileABoxIsOpenEndTheGameOrGoOnCleanly
         SimFrontend f;
         QtDialogs qt;
         ModalDialogs boxes{qt, f.p.scheduler, f.p.road};
-        Services services{f.p.scheduler, f.p.audio, f.p.clock,  f.p.random,
-                          f.p.beeper,    boxes,     f.p.folder, f.p.road};
+        Services services{f.p.scheduler, f.p.audio,  f.p.clock, f.p.random, f.p.beeper,
+                          boxes,         f.p.folder, f.p.road,  f.speaking};
         GameWindow window{services, [] { return Entero{1}; }};
         window.setModal(true);
         window.Load();
