@@ -48,8 +48,11 @@ bench: build
 soak: build
 	./$(BUILD)/bin/soak $(or $(GAMES),10000)
 
+# CPack's .tar.gz in build/; the Debian source package and its .deb files, made by
+# dpkg-buildpackage, in build/deb/ (without the tests, which `make test` runs).
 package: build
-	cd $(BUILD) && cpack -G "DEB;TGZ"
+	cd $(BUILD) && cpack -G TGZ
+	DEB_BUILD_OPTIONS="nocheck parallel=$(JOBS)" ./scripts/build-deb.sh $(BUILD)/deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
