@@ -14,7 +14,9 @@ cd "$out"
 # source` would unpack it, then built from there.
 dpkg-source --build "$src" >/dev/null
 dpkg-source --no-check --extract "$out"/gusanicida_*.dsc "$out/source" >/dev/null
-(cd "$out/source" && dpkg-buildpackage -us -uc >"$out/build.log" 2>&1) ||
+# ccache's base_dir would hand the compiler relative paths, which end up in the debug information:
+# the package is built with the paths dpkg-buildpackage maps, cache or no cache.
+(cd "$out/source" && env -u CCACHE_BASEDIR dpkg-buildpackage -us -uc >"$out/build.log" 2>&1) ||
   { tail -n 40 "$out/build.log"; echo "dpkg-buildpackage failed: $out/build.log"; exit 1; }
 rm -rf "$out/source"
 ls "$out"/*.deb

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian source package and its .deb twice (scripts/build-deb.sh) and requires
-# byte-identical .deb files; checks the source and binary
-# packages with lintian, the metadata with appstreamcli and desktop-file-validate, unpacks the
-# .deb into an empty root and checks that the installed programs start from there and find their
-# sound files; and checks CPack's .tar.gz. Usage: check-package.sh BUILD_DIR
+# byte-identical .deb files; checks the source and binary packages with lintian, the metadata with
+# appstreamcli and desktop-file-validate, unpacks the .deb into an empty root and checks that the
+# installed programs start from there and find their sound files; and checks CPack's .tar.gz. Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 scripts=$(cd "$(dirname "$0")" && pwd)
