@@ -61,8 +61,11 @@ soak: build
 soak-gui: build
 	./scripts/soak-gui.sh $(BUILD) $(or $(MINUTES),60)
 
+# CPack's .tar.gz in build/; the Debian source package and its .deb files, made by
+# dpkg-buildpackage, in build/deb/ (without the tests, which `make test` runs).
 package: build
-	cd $(BUILD) && cpack -G "DEB;TGZ"
+	cd $(BUILD) && cpack -G TGZ
+	DEB_BUILD_OPTIONS="nocheck parallel=$(JOBS)" ./scripts/build-deb.sh $(BUILD)/deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

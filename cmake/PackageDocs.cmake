@@ -1,6 +1,6 @@
 # The package's documents as Debian wants them: manual pages turned from scdoc into roff and the
 # changelog, each compressed with gzip -9n so that two builds give the same bytes.
-set(GUS_CHANGELOG ${CMAKE_SOURCE_DIR}/packaging/changelog)
+set(GUS_CHANGELOG ${CMAKE_SOURCE_DIR}/debian/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${GUS_CHANGELOG})
 
 # The newest changelog entry names the version and dates the manual pages.
@@ -12,7 +12,7 @@ if(GUS_DPKG_PARSECHANGELOG)
   execute_process(COMMAND ${GUS_DPKG_PARSECHANGELOG} -l ${GUS_CHANGELOG} -S Timestamp
                   OUTPUT_VARIABLE GUS_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE)
   if(NOT changelog_version STREQUAL PROJECT_VERSION)
-    message(FATAL_ERROR "packaging/changelog is at ${changelog_version}, the project at "
+    message(FATAL_ERROR "debian/changelog is at ${changelog_version}, the project at "
                         "${PROJECT_VERSION}: add a changelog entry for the new version")
   endif()
 endif()

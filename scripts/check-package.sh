@@ -1,30 +1,53 @@
 #!/usr/bin/env bash
-# Builds the .deb and .tar.gz, checks the .deb with Debian's own checkers (lintian, appstreamcli,
-# desktop-file-validate), unpacks it into an empty root and checks that the installed programs
-# start from there and find their sound files. Usage: check-package.sh BUILD_DIR
+# Builds the Debian source package and its .deb twice (scripts/build-deb.sh) and requires
+# byte-identical .deb files; checks the source and binary packages with lintian, the metadata with
+# appstreamcli and desktop-file-validate, unpacks the .deb into an empty root and checks that the
+# installed programs start from there and find their sound files; and checks CPack's .tar.gz. Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
-catalogue="$(dirname "$0")/../sound/catalogue.tsv"
+scripts=$(cd "$(dirname "$0")" && pwd)
+catalogue="$scripts/../sound/catalogue.tsv"
 # The file of a sound, by its key in the catalogue.
 sound() { awk -F'\t' -v key="$1" '$2 == key { print $1 }' "$catalogue"; }
-(cd "$build" && cpack -G "DEB;TGZ" >/dev/null)
-deb=$(ls "$build"/gusanicida_*.deb | head -n 1)
-tgz=$(ls "$build"/gusanicida-*.tar.gz | head -n 1)
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-dpkg-deb -x "$deb" "$root"
-echo "package: $(basename "$deb"), installed size: $(dpkg-deb -f "$deb" Installed-Size) kB"
-tar -tzf "$tgz" > "$root.list"
-grep -q "usr/lib/games/gusanicida/$(sound MusicaMenu)" "$root.list" || { echo "the archive lacks the sounds"; exit 1; }
-rm -f "$root.list"
-
 # Runs a checker quietly; when it fails, shows what it said.
 quietly() {
   local out
   out=$("$@" 2>&1) || { echo "$out"; echo "failed: $*"; exit 1; }
 }
-# Any lintian error or warning fails.
-quietly lintian --fail-on error,warning "$deb"
+seconds() { echo $(( $(date +%s) - $1 )); }
+
+(cd "$build" && cpack -G TGZ >/dev/null)
+tgz=$(ls "$build"/gusanicida-*.tar.gz | head -n 1)
+# (The listing is read whole: grep -q would stop tar mid-stream, and pipefail would count that.)
+tar -tzf "$tgz" | grep -c "usr/lib/games/gusanicida/$(sound MusicaMenu)\$" >/dev/null ||
+  { echo "the archive lacks the sounds"; exit 1; }
+
+# The tests ran already: the package builds skip them. The second build, in the same folder,
+# compiles afresh (no compiler cache), so that equal bytes mean a reproducible build.
+export DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)"
+start=$(date +%s)
+"$scripts/build-deb.sh" "$build/deb" >/dev/null
+echo "source package and .deb built in $(seconds "$start") s"
+first="$build/deb-first"
+rm -rf "$first"
+mv "$build/deb" "$first"
+start=$(date +%s)
+CCACHE_DISABLE=1 "$scripts/build-deb.sh" "$build/deb" >/dev/null
+echo "built again in $(seconds "$start") s"
+for deb in "$build"/deb/*.deb; do
+  cmp -s "$deb" "$first/$(basename "$deb")" || { echo "two builds differ: $(basename "$deb")"; exit 1; }
+  echo "reproducible: $(sha256sum "$deb" | cut -c1-16)  $(basename "$deb")"
+done
+rm -rf "$first"
+
+# Any lintian error or warning, on the source package or a binary one, fails.
+quietly lintian --fail-on error,warning "$build"/deb/gusanicida_*.changes
+
+deb=$(ls "$build"/deb/gusanicida_*.deb | head -n 1)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+echo "package: $(basename "$deb"), installed size: $(dpkg-deb -f "$deb" Installed-Size) kB"
 # The metainfo with the installed tree (its launchable menu entry must be there). --no-net: the
 # check runs offline, so the web addresses in the metainfo are not fetched.
 quietly appstreamcli validate-tree --no-net "$root"

@@ -12,8 +12,9 @@ packages=(
   xvfb xauth at-spi2-core dbus-x11 python3-pyatspi openbox xdotool
   # ... and the screen reader itself, speaking Spanish into a sound sink of the test's own.
   orca speech-dispatcher speech-dispatcher-espeak-ng pulseaudio locales procps
-  # The package: manual pages from scdoc, and Debian's checkers of the .deb and its metadata.
-  scdoc lintian appstream desktop-file-utils
+  # The package: debhelper builds it, scdoc its manual pages; Debian's checkers of the source
+  # package, the .deb and its metadata.
+  debhelper scdoc lintian appstream desktop-file-utils
   # The sound check: loudness meter and, to compare hashes, the sound generator's tools.
   sox espeak-ng ffmpeg python3-numpy
   # The key-to-sound benchmark: keys by the X test extension, the sink heard through libpulse.
