@@ -19,6 +19,8 @@ if [ -z "${ORCA_TEST_SESSION:-}" ]; then  # an X server and a session bus of its
     done
     /usr/bin/python3 -c 'import pyatspi' >/dev/null 2>&1 || skip "python3-pyatspi is not installed"
     locale -a 2>/dev/null | grep -qi '^es_ES.utf-\?8$' || skip "the es_ES.UTF-8 locale is not generated"
+    # The Orca of the test before this one may still be going away: give it half a minute.
+    for _ in $(seq 60); do pgrep -x orca >/dev/null || break; sleep 0.5; done
     pgrep -x orca >/dev/null && skip "another Orca is running (one Orca per user)"
     [ -x "${1:-}" ] && [ -f "${2:-}" ] || fail "usage: run_orca_test.sh PATH_TO_GUSANICIDA DRIVER.py"
     ORCA_TEST_SESSION=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
