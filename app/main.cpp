@@ -1,8 +1,8 @@
 // GUSANICIDA: starts Qt in Spanish, opens the sound device and shows the menu.
-#include <QApplication>
 #include <iostream>
 
 #include "frontend/command_line.h"
+#include "frontend/game_application.h"
 #include "frontend/program.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/program_folder.h"
@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
     if (auto status = gus::answerCommandLine({argv + 1, argv + argc}, std::cout)) return *status;
-    QApplication app(argc, argv);
+    gus::GameApplication app(argc, argv);
     if (!gus::installSpanishTranslator(app)) {
         std::cerr
             << "gusanicida: no se encuentra la traducción de Qt al español (qtbase_es, del "

@@ -208,6 +208,7 @@ void FormIni::openEnding() {
     Dialog2 ending(
         s_, [this] { return dificultad_; }, owner);
     // The game session opened it as a modal gap already (game/game_session.h).
+    Announcer::program().letHeldWordsOut();
     runModal_(ending);
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "frontend/game_application.h"
 #include "frontend/key_codes.h"
 #include "frontend/menu_layout.h"
 
@@ -29,11 +30,16 @@ void KeyReceiver::drawMarks() {
     update();
 }
 
-void KeyReceiver::keyPressEvent(QKeyEvent* event) {
+void KeyReceiver::takeKey(const QKeyEvent& key) {
     // Every key is the game's, also one with no meaning in it (Ctrl alone, B): each runs the key
     // handler's common tail. A held key repeats: every repeat is one more press.
-    sink_(keyCodeOf(*event), modifierBits(event->modifiers()));
+    sink_(keyCodeOf(key), modifierBits(key.modifiers()));
+}
+
+void KeyReceiver::keyPressEvent(QKeyEvent* event) {
     event->accept();
+    GameApplication* app = GameApplication::game();
+    if (app == nullptr || app->keyArrives(*event)) takeKey(*event);
 }
 
 void KeyReceiver::paintEvent(QPaintEvent*) {

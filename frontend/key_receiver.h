@@ -1,6 +1,7 @@
 // Picture1: the small picture that holds the keyboard focus while the game is played.
 #pragma once
 
+#include <QKeyEvent>
 #include <QWidget>
 #include <functional>
 
@@ -14,6 +15,9 @@ class KeyReceiver : public QWidget {
     using KeySink = std::function<void(Entero code, Entero shift)>;
 
     KeyReceiver(KeySink sink, QWidget* parent);
+
+    // Hands a typed key to the game (see GameApplication: before the screen reader answers).
+    void takeKey(const QKeyEvent& key);
 
     // DibujaMarcas: a point and a red line, figures with no meaning for the game.
     void drawMarks();

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QtGlobal>
 
@@ -70,6 +71,34 @@ void Announcer::announce(const QString& text) {
 
 void Announcer::announceIn(QWidget* window, const QString& text) {
     if (text.isEmpty()) return;
+    if (held_) {
+        waiting_.push_back({window, text});
+        return;
+    }
+    sayIn(window, text);
+}
+
+void Announcer::setHeld(bool held) {
+    held_ = held;
+    if (held_) return;
+    if (letting_ != nullptr) letting_->quit();
+    std::vector<Waiting> waiting;
+    waiting.swap(waiting_);
+    // A window closed meanwhile has no voice left: its words are kept as said, but not spoken.
+    for (const Waiting& w : waiting) sayIn(w.window, w.text);
+}
+
+void Announcer::letHeldWordsOut() {
+    if (!held_ || letting_ != nullptr) return;
+    QEventLoop loop;
+    letting_ = &loop;
+    QTimer::singleShot(250, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    letting_ = nullptr;
+    setHeld(false);
+}
+
+void Announcer::sayIn(QWidget* window, const QString& text) {
     last_ = text;
     ++count_;
     if (window == nullptr || focusSaysIt(text)) return;

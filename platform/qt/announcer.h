@@ -1,12 +1,14 @@
 // The one way the program speaks to the player through the screen reader, from every window.
 #pragma once
 
+#include <QEventLoop>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <string>
+#include <vector>
 
 #include "platform/speech.h"
-
-class QWidget;
 
 namespace gus {
 
@@ -25,12 +27,30 @@ class Announcer : public ScreenReader {
     // Speaks the text now, from the given window.
     void announceIn(QWidget* window, const QString& text);
 
+    // While held, what is announced waits, and is said in order when the hold ends: the screen
+    // reader silences itself on every key press it hears, and would cut words said before it has
+    // heard the key that caused them.
+    void setHeld(bool held);
+    bool held() const { return held_; }
+    // Before a window opens: lets the held words out first, once the hold ends or at the latest
+    // after a quarter of a second. Typed keys wait meanwhile.
+    void letHeldWordsOut();
+
     const QString& lastAnnounced() const { return last_; }
     int announcements() const { return count_; }
 
   private:
+    struct Waiting {
+        QPointer<QWidget> window;
+        QString text;
+    };
+    void sayIn(QWidget* window, const QString& text);
+
     QString last_;
     int count_ = 0;
+    bool held_ = false;
+    std::vector<Waiting> waiting_;
+    QEventLoop* letting_ = nullptr;
 };
 
 }  // namespace gus

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/qt/announcer.h"
+
 namespace gus {
 
 QString displayText(const std::string& text) {
@@ -18,6 +20,7 @@ QWidget* topWindow() {
 }
 
 Answer QtDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons) {
+    Announcer::program().letHeldWordsOut();
     QMessageBox box(topWindow());
     box.setIcon(QMessageBox::NoIcon);
     QFont large = box.font();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frontend/form_ini.h"
+#include "frontend/game_application.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/announcer.h"
 #include "platform/qt/spanish_translator.h"
@@ -24,7 +25,7 @@ inline QApplication& testApplication() {
     static char name[] = "gusanicida-test", *argv[] = {name, nullptr};
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");  // the same results on any machine
-        auto* created = new QApplication(argc, argv);
+        auto* created = new GameApplication(argc, argv);
         installSpanishTranslator(*created);
         installAccessibility();
         return created;
