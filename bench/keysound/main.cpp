@@ -63,36 +63,72 @@ struct Keys {
     }
 };
 
-// A player's busy minutes: walking most, the radar, questions, bombs, Enter for the boxes. Only
-// the steps are timed, those that sound: a wall beside the player, or the beep of a step into
-// one; a step into the open is silent and left out.
-std::vector<std::int64_t> play(Keys& keys, int seconds) {
+// The keys timed: the steps that sound (a wall beside the player, or the beep of a step into
+// one; a step into the open is silent and left out, but a later sound may pass for its own), and
+// Shift, which always sounds at once: the beep with no bomb down, else the oldest bomb going off.
+struct Timed {
+    std::vector<std::int64_t> steps, shifts;
+};
+
+// A player's busy minutes: walking most, the radar, questions, bombs, Shift, Enter for the boxes.
+Timed play(Keys& keys, int seconds) {
     const KeySym arrows[] = {XK_Up, XK_Right, XK_Down, XK_Left};
     const KeySym questions[] = {XK_v, XK_z, XK_a};
     std::mt19937 pick(1);
     std::uniform_int_distribution<int> percent(0, 99), gapMs(150, 450), four(0, 3), three(0, 2);
-    std::vector<std::int64_t> steps;
+    Timed timed;
     keys.game = keys.focus();
     const auto end = Clock::now() + std::chrono::seconds(seconds);
     while (Clock::now() < end) {
         if (keys.answerBox()) continue;
         const int p = percent(pick);
-        if (p < 60) {
-            steps.push_back(keys.press(arrows[four(pick)]));
-        } else if (p < 75) {
+        if (p < 45) {
+            timed.steps.push_back(keys.press(arrows[four(pick)]));
+        } else if (p < 60) {
             keys.press(arrows[four(pick)], XK_Control_L);
-        } else if (p < 92) {
+        } else if (p < 75) {
             keys.press(questions[three(pick)]);
-        } else {
+        } else if (p < 80) {
             keys.press(XK_space);
+        } else {
+            timed.shifts.push_back(keys.press(XK_Shift_L));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(gapMs(pick)));
     }
-    return steps;
+    return timed;
 }
 
 double at(const std::vector<double>& sorted, double q) {
     return sorted[static_cast<std::size_t>(q * static_cast<double>(sorted.size() - 1))];
+}
+
+// Each key to the first sound after it; prints the counts and the figures of one kind of key.
+bool report(const char* kind, const char* result, const std::vector<std::int64_t>& keys,
+            const std::vector<MonitorRecorder::Onset>& onsets) {
+    std::vector<double> ms;
+    std::size_t busy = 0, silent = 0;
+    for (const std::int64_t key : keys) {
+        const auto next =
+            std::find_if(onsets.begin(), onsets.end(), [key](const auto& o) { return o.at > key; });
+        if (next == onsets.end() || next->at - key > kLongestWait) {
+            ++silent;
+        } else if (next->at - next->quietBefore > key - kQuietBeforeKey) {
+            ++busy;  // another sound was playing: its end cannot be told from the key's start
+        } else {
+            ms.push_back(static_cast<double>(next->at - key) / 1e6);
+        }
+    }
+    for (const double m : ms)
+        if (m >= 100.0) std::fprintf(stderr, "held-%s %.1f ms\n", kind, m);
+    std::sort(ms.begin(), ms.end());
+    std::printf("%s %zu timed %zu skipped-sounding %zu no-sound %zu\n", kind, keys.size(),
+                ms.size(), busy, silent);
+    if (ms.empty()) return false;
+    // A key whose sound came 100 ms or more after it was held, whatever held it.
+    const auto held = std::count_if(ms.begin(), ms.end(), [](double m) { return m >= 100.0; });
+    std::printf("%s median %.1f p99 %.1f max %.1f n %zu held100 %td\n", result, at(ms, 0.5),
+                at(ms, 0.99), ms.back(), ms.size(), held);
+    return true;
 }
 
 }  // namespace
@@ -114,29 +150,12 @@ int main(int argc, char** argv) {
     }
     recorder.logOnsets(true);
     Keys keys{display};
-    const std::vector<std::int64_t> steps = play(keys, std::atoi(argv[2]));
+    const Timed timed = play(keys, std::atoi(argv[2]));
     std::this_thread::sleep_for(std::chrono::milliseconds(800));
     recorder.logOnsets(false);
-    const std::vector<MonitorRecorder::Onset> onsets = recorder.onsets();
-    std::vector<double> ms;
-    std::size_t busy = 0, silent = 0;
-    for (const std::int64_t key : steps) {
-        const auto next =
-            std::find_if(onsets.begin(), onsets.end(), [key](const auto& o) { return o.at > key; });
-        if (next == onsets.end() || next->at - key > kLongestWait) {
-            ++silent;
-        } else if (next->at - next->quietBefore > key - kQuietBeforeKey) {
-            ++busy;  // another sound was playing: its end cannot be told from the step's start
-        } else {
-            ms.push_back(static_cast<double>(next->at - key) / 1e6);
-        }
-    }
     XCloseDisplay(display);
-    std::sort(ms.begin(), ms.end());
-    std::printf("steps %zu timed %zu skipped-sounding %zu no-sound %zu\n", steps.size(), ms.size(),
-                busy, silent);
-    if (ms.empty()) return 1;
-    std::printf("RESULT median %.1f p99 %.1f max %.1f n %zu\n", at(ms, 0.5), at(ms, 0.99),
-                ms.back(), ms.size());
-    return 0;
+    const std::vector<MonitorRecorder::Onset> onsets = recorder.onsets();
+    const bool steps = report("steps", "RESULT", timed.steps, onsets);
+    const bool shifts = report("shifts", "RESULT-SHIFT", timed.shifts, onsets);
+    return steps && shifts ? 0 : 1;
 }

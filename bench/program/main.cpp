@@ -16,6 +16,7 @@
 #include "bench/program/process.h"
 #include "frontend/board_view.h"
 #include "frontend/form_ini.h"
+#include "frontend/game_application.h"
 #include "frontend/game_window.h"
 #include "frontend/program.h"
 #include "frontend/text_dialog.h"
@@ -162,7 +163,7 @@ int introRun(Program& program, double seconds, const std::string& conditions) {
 int inside(int argc, char** argv, bool game, double seconds) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    QApplication app(argc, argv);
+    GameApplication app(argc, argv);
     installSpanishTranslator(app);
     installAccessibility();
     SdlAudioOutput audio;
