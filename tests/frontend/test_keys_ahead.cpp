@@ -113,6 +113,15 @@ TEST_F(Ahead, AKeyTheReaderTookLeavesItsWordsHeldAQuarterOfASecondAtMost) {
     EXPECT_EQ(keysHad(), 2);
 }
 
+TEST_F(Ahead, TheReadersKeyReleasedInAnotherProgramHoldsNothingBack) {
+    QTest::keyPress(window.windowHandle(), Qt::Key_Insert);
+    QEvent away(QEvent::ApplicationDeactivate);
+    QCoreApplication::sendEvent(qApp, &away);
+    reader.answer();
+    type(Qt::Key_Z);
+    EXPECT_EQ(keysHad(), 2);
+}
+
 TEST_F(Ahead, WithoutAReaderEveryKeyIsHadOnceAndSaidAtOnce) {
     qApp->removeEventFilter(&reader);
     for (Qt::Key key : {Qt::Key_V, Qt::Key_B, Qt::Key_Insert, Qt::Key_Z}) type(key);
