@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -78,25 +79,22 @@ class EmptyBoard : public ::testing::Test {
     std::vector<SimEvent> sounds(const std::string& channel = "", std::size_t from = 0) const {
         return since(from, SimEvent::Kind::Sound, channel);
     }
-    std::vector<SimEvent> boxes(std::size_t from = 0) const {
-        return since(from, SimEvent::Kind::Box);
-    }
+    std::vector<SimEvent> boxes() const { return since(0, SimEvent::Kind::Box); }
     int beeps(std::size_t from = 0) const {
         return static_cast<int>(since(from, SimEvent::Kind::Beep).size());
     }
-    int heardFile(const std::string& file, std::size_t from = 0) const {
-        int n = 0;
-        for (const SimEvent& e : sounds("", from)) n += e.file == file;
-        return n;
-    }
-    static std::string on(const std::string& channel, const char* file) {
+    static std::string on(const std::string& channel, const std::string& file) {
         return channel + " " + file;
     }
     // "channel file" of every sound since `from`, in the order they started.
     Strings heard(std::size_t from = 0) const {
         Strings out;
-        for (const SimEvent& e : sounds("", from)) out.push_back(on(e.channel, e.file.c_str()));
+        for (const SimEvent& e : sounds("", from)) out.push_back(on(e.channel, e.file));
         return out;
+    }
+    int heardFile(const std::string& file, std::size_t from = 0) const {
+        return static_cast<int>(std::ranges::count_if(
+            heard(from), [&](const std::string& h) { return h.ends_with(" " + file); }));
     }
     Strings texts(const std::string& label, std::size_t from = 0) const {
         Strings out;
