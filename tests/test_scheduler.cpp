@@ -11,7 +11,6 @@
 #include "platform/audio_output.h"
 #include "platform/event_road.h"
 #include "platform/scheduler.h"
-#include "platform/speech.h"
 #include "platform/timer.h"
 
 namespace gus {
@@ -187,37 +186,6 @@ TEST_F(Road, TicksDueBeforeAnInputAreEventsOfTheirOwnAndComeFirst) {
     present = 250;
     road.handle([] {});
     EXPECT_EQ(ends, "VAVAVAV");
-}
-
-// The status as the screen reader says it: each event is a list of writes, "|" a box opening in
-// the middle of the event; what was said after each event, one utterance per "/".
-TEST_F(Road, SpeechSaysTheLatestNonEmptyStatusOfAnEventOnceAndNothingForAnEmptying) {
-    struct Heard : ScreenReader {
-        void say(const std::string& text) override { said += text + "/"; }
-        std::string said;
-    };
-    // clang-format off
-    const std::pair<std::vector<std::vector<std::string>>, std::string> cases[] = {
-        {{{"5 vidas"}}, "5 vidas/"}, {{{"/3", " /3"}}, " /3/"}, {{{"7, 12"}, {"7, 12"}}, "7, 12/7, 12/"},
-        {{{" Monstruo eliminado", ""}}, " Monstruo eliminado/"}, {{{""}}, ""}, {{{}}, ""},
-        {{{"5 vidas"}, {""}}, "5 vidas/"}, {{{"a", "|", "b"}}, "a/b/"}, {{{"a", "|", ""}}, "a/"}};
-    // clang-format on
-    for (const auto& [events, said] : cases) {
-        Heard reader;
-        Speech speech(road, reader);
-        for (const auto& writes : events) {
-            road.handle([&] {
-                for (const std::string& w : writes) {
-                    if (w == "|")
-                        road.modal([] {});
-                    else
-                        speech.written(w);
-                }
-            });
-        }
-        road.handle([] {});
-        EXPECT_EQ(reader.said, said) << ::testing::PrintToString(events);
-    }
 }
 
 }  // namespace

@@ -58,9 +58,6 @@ class EmptyBoard : public ::testing::Test {
         putPlayer(x, y);
         key(tecla::Espacio);
     }
-    void draws(std::initializer_list<double> rs) {
-        for (double r : rs) s.p.random.force(r);
-    }
     bool wormAlive(int slot) {
         return esVerdadero(f().Monstruos[static_cast<std::size_t>(slot)].Activo);
     }

@@ -1,4 +1,4 @@
-// Bombs: the five-bomb limit, two on one cell, kill counts, a chain that ends the game.
+// Bombs: the five-bomb limit, kill counts, a chain that ends the game.
 #include <algorithm>
 
 #include "game_fixture.h"
@@ -21,18 +21,6 @@ TEST_F(Bombs, SixthBombBeepsAndAFreedSlotIsReusedLowestFirst) {
     layAt(8, 0);
     EXPECT_EQ(std::make_tuple(f().PilaBombas[0], f().Bombas[2].X),
               std::make_tuple(Entero{2}, Entero{8}));
-}
-
-TEST_F(Bombs, TwoBombsOnOneCellChainAtRadiusZero) {
-    f().MonstruosPorEntrar = 1;
-    layAt(6, 12);
-    layAt(6, 12);
-    putPlayer(12, 0);
-    shift();
-    EXPECT_EQ(std::make_tuple(f().Bombas[0].Activa, f().Bombas[1].Activa,
-                              heardFile(Sonido::Explosion), f().PilaBombas[0],
-                              status().find(" Cadena de bombas!") != std::string::npos),
-              std::make_tuple(FALSO, FALSO, 2, Entero{-1}, true));
 }
 
 TEST_F(Bombs, KillCountsEndTheExplosionText) {

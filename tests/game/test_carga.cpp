@@ -1,34 +1,8 @@
-// Start-up of a game: the board, the first worm, the seed, the difficulty table, a new game.
+// Start-up of a game: the seed from the clock, and a new game after a lost one.
 #include "game_fixture.h"
-#include "sound/sound_path.h"
 
 namespace gus::testing {
 namespace {
-
-// The board is fixed; only the first worm's place and heading are drawn, always on the ring round
-// the central block. The difficulty sets how many worms fit and how fast they get.
-TEST(StartUp, EveryDifficultyAndSeedStartsTheSameBoardWithOneWormOnTheRing) {
-    const int maxWorms[3] = {9, 9, 15}, acceleration[3] = {0, 35, 50};
-    for (Entero d = 0; d <= 2; ++d) {
-        for (std::int32_t seed = 1; seed <= 30; ++seed) {
-            auto s = newSession(d, seed);
-            const Form1& f = s->form;
-            int cells[4] = {};  // wall, free, (unused), worm
-            for (int x = kBordeMin; x <= kBordeMax; ++x)
-                for (int y = kBordeMin; y <= kBordeMax; ++y) ++cells[f.Tablero(x, y) + 1];
-            const RegistroMonstruo& m = f.Monstruos[0];
-            const bool ring = m.X >= 4 && m.X <= 8 && m.Y >= 4 && m.Y <= 8 &&
-                              (m.X == 4 || m.X == 8 || m.Y == 4 || m.Y == 8);
-            EXPECT_TRUE(ring && f.Tablero(m.X, m.Y) == CeldaMonstruo && m.Direccion >= 1 &&
-                        m.Direccion <= 4);
-            EXPECT_EQ(std::make_tuple(cells[0], cells[1], cells[3], f.Tablero(7, 11),
-                                      f.Tablero(8, 11), f.MaxMonstruos, f.AceleracionFase),
-                      std::make_tuple(16 * 16 - 88, 87, 1, CeldaPared, CeldaLibre, maxWorms[d],
-                                      acceleration[d]))
-                << "difficulty " << d << ", seed " << seed;
-        }
-    }
-}
 
 TEST(StartUp, SeedIsHourMinuteSecondPlusOneMultiplied) {
     const std::pair<TimeOfDay, std::int32_t> cases[] = {
@@ -39,12 +13,6 @@ TEST(StartUp, SeedIsHourMinuteSecondPlusOneMultiplied) {
         s.load();
         EXPECT_EQ(s.p.random.lastSeed(), seed);
     }
-}
-
-TEST(StartUp, ExactlyOneSeparatorBeforeTheSoundFileName) {
-    EXPECT_EQ(soundPath({"C:\\", '\\'}, "s.wav"), "C:\\s.wav");
-    EXPECT_EQ(soundPath({"C:\\Juegos", '\\'}, "s.wav"), "C:\\Juegos\\s.wav");
-    EXPECT_EQ(soundPath({"/opt/Mis Juegos/ñandú", '/'}, "a.wav"), "/opt/Mis Juegos/ñandú/a.wav");
 }
 
 using GameTest = EmptyBoard;
@@ -68,14 +36,6 @@ TEST_F(GameTest, NewGameAfterALostGameStartsClean) {
     const std::size_t m = mark();
     s.wait(10000);
     EXPECT_EQ(heardFile(Sonido::Salida, m) + heardFile(Sonido::Explosion, m), 0);
-}
-
-TEST_F(GameTest, WindowLoadedAgainKeepsTheVariablesStartUpDoesNotSet) {
-    f().SalidaX = 13;
-    s.unload();
-    EXPECT_FALSE(f().cargada());
-    s.load();
-    EXPECT_EQ(std::make_tuple(f().SalidaX, k().TMRMonstruo.count()), std::make_tuple(13, 1));
 }
 
 }  // namespace

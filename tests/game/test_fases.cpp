@@ -92,18 +92,6 @@ TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryC
     EXPECT_EQ(mark(), m);  // no timer fires into the closed window, no key reaches it
 }
 
-TEST_F(Phases, DeathByTheFlameThatClearedThePhaseKeepsTheExitOpen) {
-    putWorm(0, 4, 11, 0);
-    layAt(4, 12);  // on his own bomb: the flame reaches him before the worm
-    s.p.random.force(0.0);
-    shift();
-    EXPECT_FIELDS(std::make_tuple(boxes().size(), k().TMRMuerto.enabled()),
-                  std::make_tuple(1ul, true));
-    s.wait(800);
-    EXPECT_FIELDS(std::make_tuple(f().Vidas, player(), f().Tablero(7, -1), k().TMRSalida.enabled()),
-                  std::make_tuple(4, Cell(7, 12), CeldaSalida, true));
-}
-
 // While a box is open the game's timers stand still and resume with the time they had left.
 TEST_F(Phases, NoTimerFiresWhileABoxIsOpen) {
     putWorm(1, 0, 0, 3);

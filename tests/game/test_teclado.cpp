@@ -1,5 +1,4 @@
-// The player's keys: the walls heard beside him, the radar, Caps Lock, what acts once the game is
-// over.
+// The player's keys: the walls heard beside him, the radar, Caps Lock.
 #include "game_fixture.h"
 
 namespace gus::testing {
@@ -92,19 +91,6 @@ TEST_F(Keys, CapsLockClearsTheStatusTextAndIsConsumed) {
     s.p.endOfEvent();
     EXPECT_EQ(std::make_tuple(code, status(), texts("Label1")),
               std::make_tuple(Entero{0}, std::string(), Strings(2, "7, 12")));
-}
-
-TEST_F(Keys, AfterTheGameHasEndedOnlyCapsLockAndShiftAct) {
-    key(tecla::V);
-    f().JuegoTerminado = VERDADERO;
-    const std::size_t m = mark();
-    for (const Entero code : {tecla::Izquierda, tecla::Z}) key(code);
-    key(tecla::Izquierda, tecla::BitCtrl);
-    EXPECT_EQ(std::make_tuple(player(), mark()), std::make_tuple(Cell(7, 12), m));
-    shift();
-    key(tecla::BloqMayus);
-    EXPECT_EQ(std::make_tuple(beeps(m), texts("Label2", m), texts("Label1", m).size()),
-              std::make_tuple(1, Strings{""}, 0ul));
 }
 
 }  // namespace
