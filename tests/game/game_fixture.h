@@ -76,7 +76,6 @@ class EmptyBoard : public ::testing::Test {
     std::vector<SimEvent> sounds(const std::string& channel = "", std::size_t from = 0) const {
         return since(from, SimEvent::Kind::Sound, channel);
     }
-    std::vector<SimEvent> boxes() const { return since(0, SimEvent::Kind::Box); }
     int beeps(std::size_t from = 0) const {
         return static_cast<int>(since(from, SimEvent::Kind::Beep).size());
     }
@@ -105,13 +104,6 @@ class EmptyBoard : public ::testing::Test {
         return n;
     }
     std::string status() { return k().Label2.caption(); }
-    std::vector<Channel*> channels() {
-        std::vector<Channel*> all = {&k().WMPSalida, &k().WMPAux};
-        for (Channel* w : k().Wmp1) all.push_back(w);
-        for (int i = 0; i < k().WMPMonstruo.count(); ++i) all.push_back(&k().WMPMonstruo[i]);
-        for (int i = 0; i < k().WMPBomba.count(); ++i) all.push_back(&k().WMPBomba[i]);
-        return all;
-    }
 
     std::unique_ptr<SimSession> owned = newSession(1, 1234);
     SimSession& s = *owned;

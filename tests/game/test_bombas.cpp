@@ -23,23 +23,6 @@ TEST_F(Bombs, SixthBombBeepsAndAFreedSlotIsReusedLowestFirst) {
               std::make_tuple(Entero{2}, Entero{8}));
 }
 
-TEST_F(Bombs, KillCountsEndTheExplosionText) {
-    f().MonstruosPorEntrar = 1;
-    // clang-format off
-    const std::pair<std::vector<Cell>, const char*> cases[] = {
-        {{{4, 11}}, "Monstruo eliminado "}, {{{4, 11}, {5, 12}, {2, 12}}, "3 monstruos eliminados!"}, {{}, ""}};
-    // clang-format on
-    for (const auto& [worms, said] : cases) {
-        int slot = 0;
-        for (auto [x, y] : worms) putWorm(slot++, x, y, 0);
-        if (worms.empty()) key(tecla::BloqMayus);  // an explosion that kills none says nothing
-        layAt(4, 12);
-        putPlayer(12, 0);
-        shift();
-        EXPECT_EQ(status(), said);
-    }
-}
-
 // A chained bomb that kills the last worm of the last phase closes the window; the explosion
 // that set it off must not touch the closed window.
 TEST_F(Bombs, ChainThatEndsTheGameLeavesTheClosedWindowAlone) {
