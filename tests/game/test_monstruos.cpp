@@ -1,4 +1,4 @@
-// The worms: a full board, steps and turns, stepping onto a bomb.
+// The worms: steps and turns, walls put up by hand, stepping onto a bomb.
 #include <tuple>
 
 #include "game_fixture.h"
@@ -83,6 +83,31 @@ INSTANTIATE_TEST_SUITE_P(Turning, WormStep, ::testing::Values(
     StepCase{"BlockedByTheExit", 7, 0, 1, false, {0.99}, -1, -1, true, 4, 7, 0, false}),
     [](const ::testing::TestParamInfo<StepCase>& p) { return std::string(p.param.name); });
 // clang-format on
+
+// The streets have no dead ends; walls put up by hand make the rare cases of the rule.
+TEST_F(Worms, DeadEndLeavesTheExcludedDirectionAsTheOnlyChoiceAndAWalledInWormWaits) {
+    const auto stepDrawing = [&](std::initializer_list<double> draws) {
+        for (double r : draws) s.p.random.force(r);
+        s.p.random.force(kTestigo);
+        step(0);
+        EXPECT_TRUE(drewNoMore());
+    };
+    f().Tablero(3, 0) = CeldaPared;
+    putWorm(0, 2, 0, 4);
+    putWorm(1, 1, 0, 1);  // blocks the way west, which is all that is open
+    stepDrawing({0.5});
+    EXPECT_EQ(worm(0), W(2, 0, 4));
+    clearWorms();
+    f().Tablero(1, 0) = CeldaPared;
+    putWorm(0, 2, 0, 2);
+    stepDrawing({});  // the crossing test finds no open direction: nothing happens, nothing drawn
+    EXPECT_EQ(worm(0), W(2, 0, 2));
+    f().GiroReciente = VERDADERO;
+    for (int i = 0; i < 2; ++i) {  // then heading 0 aims at its own cell: it chooses again
+        stepDrawing({0.5});
+        EXPECT_EQ(worm(0), W(2, 0, 0));
+    }
+}
 
 TEST_F(Worms, WormSteppingOntoALiveBombSetsItOffAtOnce) {
     for (const bool playerOnBomb : {false, true}) {
