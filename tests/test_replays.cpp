@@ -20,10 +20,6 @@ struct Game {
     int gamesLost;
 };
 
-void PrintTo(const Game& game, std::ostream* out) {
-    *out << game.name;
-}
-
 class Replay : public ::testing::TestWithParam<Game> {};
 
 TEST_P(Replay, RunnerWritesWhatWasRecordedAndTheGameEndsAsItDid) {
