@@ -60,17 +60,14 @@ TEST(Runner, CommandsShowInTheOutputUnderTheGameNames) {
     const std::pair<std::string, std::string> cases[] = {
         // Int(r x 5) + 4 for X and Y, Int(r x 4) + 1 for the heading.
         {draws, "\"Monstruos\":[{\"X\":4,\"Y\":8,\"Direccion\":3,\"Activo\":-1}"},
-        {setUp, "\"text\":\"5 vidas te quedan\""}, {setUp, "\"text\":\"4, 3\""},
-        {setUp, "\"GiroReciente\":-1"},
-        {setUp, "\"MonstruosPorEntrar\":4"}, {setUp, "\"Vidas\":2,"}, {setUp, "\"Fase\":9,"},
-        {setUp, "\"MonstruosEnTablero\":2"},
+        {setUp, "\"text\":\"5 vidas te quedan\""}, {setUp, "\"text\":\"4, 3\""}, {setUp, "\"GiroReciente\":-1"},
+        {setUp, "\"MonstruosPorEntrar\":4"}, {setUp, "\"Vidas\":2,"}, {setUp, "\"Fase\":9,"}, {setUp, "\"MonstruosEnTablero\":2"},
         {closed, "{\"t\":0,\"ev\":\"close\",\"window\":\"Form1\"}"}, {closed, "!vidas te quedan"},
         {closed, "\"Timers\":{},\"Channels\":{}"}, {closed, "\"TMRColocaMon\""},
         {over, "\"buttons\":\"yesno\",\"answer\":\"yes\""},
         {notYet, "Te quedan 1 vidas."}, {notYet, "!\"ev\":\"box\""},
         {tail + "key 66\nstate\n", died}, {tail + "key 17 2\nstate\n", died},
-        {tail + "key 66\nstate\n", timer}, {tail + "key 17 2\nstate\n", timer},
-    };
+        {tail + "key 66\nstate\n", timer}, {tail + "key 17 2\nstate\n", timer}};
     // clang-format on
     for (const auto& [script, piece] : cases) {
         SCOPED_TRACE(script + " -> " + piece);

@@ -58,9 +58,6 @@ class EmptyBoard : public ::testing::Test {
         putPlayer(x, y);
         key(tecla::Espacio);
     }
-    bool wormAlive(int slot) {
-        return esVerdadero(f().Monstruos[static_cast<std::size_t>(slot)].Activo);
-    }
 
     // Events since `from` of one kind; sounds on the `what` channel, texts of the `what` label.
     std::vector<SimEvent> since(std::size_t from, SimEvent::Kind kind,

@@ -121,9 +121,10 @@ TEST_F(Worms, WormSteppingOntoALiveBombSetsItOffAtOnce) {
         const std::size_t m = mark();
         step(0);
         // The flames start on the bomb's cell, where the worm now stands; the step ended there.
-        EXPECT_EQ(std::make_tuple(esVerdadero(f().Bombas[0].Activa), wormAlive(0),
-                                  f().Tablero(2, 0), f().Tablero(1, 0), f().GiroReciente),
-                  std::make_tuple(false, false, CeldaLibre, CeldaLibre, VERDADERO));
+        EXPECT_EQ(
+            std::make_tuple(esVerdadero(f().Bombas[0].Activa), esVerdadero(f().Monstruos[0].Activo),
+                            f().Tablero(2, 0), f().Tablero(1, 0), f().GiroReciente),
+            std::make_tuple(false, false, CeldaLibre, CeldaLibre, VERDADERO));
         // A player on the bomb dies by the flame, reached once each open way, not by the worm.
         const std::string bomb = on("WMPBomba(0)", Sonido::Explosion),
                           worm = on("WMPMonstruo(0)", Sonido::MuereMonstruo),
