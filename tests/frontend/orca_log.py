@@ -1,13 +1,7 @@
 # How each Orca writes its debug log, as read in each one's own log: when it is ready, what it says.
-"""The one place the Orca test and bench/orca learn Orca's log from.
-
-Every line Orca stamps starts "HH:MM:SS.ffffff - ". Orca 43.1 (Debian 12) writes
-"ORCA: ATSPI registry initialized." when it listens, and an utterance as
-"SPEECH OUTPUT: 'text'{'established': False}", a key's echo with a blank before its voice. Orca 48.1 (Debian 13) writes
-"ORCA: Starting Atspi main event loop" last, and every utterance with its voice after it:
-"SPEECH OUTPUT: 'text' {'established': ..., 'family': {...}}". Both write
-"DEFAULT: Presenting keyboard event" just before the echo of a key.
-
+"""The one place the Orca test and bench/orca learn Orca's log from. Every line Orca stamps
+starts "HH:MM:SS.ffffff - "; an utterance is "SPEECH OUTPUT: 'text'" with a tail that differs by
+version (VERSIONS), and "DEFAULT: Presenting keyboard event" comes just before a key's echo.
 Run as a program: `orca_log.py version` prints Orca's major version, `orca_log.py ready LOG`
 exits 0 once the log says Orca is ready."""
 import os
@@ -16,7 +10,8 @@ import subprocess
 import sys
 
 STAMP = r"^(\d\d):(\d\d):(\d\d\.\d+) - "
-# Per major version: the line that says Orca handles events, and an utterance's tail.
+# Per major version (43.1 on Debian 12, 48.1 on Debian 13): the line Orca writes once it handles
+# events, and an utterance's tail after the text (its voice in braces on 48).
 VERSIONS = {
     43: ("ORCA: ATSPI registry initialized.", r"(?: ?\{.*\}| voice=\S+)?"),
     48: ("ORCA: Starting Atspi main event loop", r" \{.*\}"),

@@ -15,7 +15,6 @@
 #include "frontend/game_window.h"
 #include "frontend/key_receiver.h"
 #include "frontend/menu_captions.h"
-#include "frontend/menu_layout.h"
 #include "frontend/sound_gallery.h"
 #include "frontend/text_dialog.h"
 #include "platform/modal.h"
@@ -30,18 +29,6 @@ using std::tuple;
 using testing::Heard;
 using testing::Heards;
 using testing::SimFrontend;
-
-TEST(MenuLayout, FreeHeightRoundsHalfToEvenAndTheGapDropsItsFractionTowardsZero) {
-    // clang-format off
-    // Buttons, client height, gap: 2.5 free twips round to 2 and 3.5 to 4, 2.6 to a whole gap.
-    const tuple<int, double, int> gaps[] = {
-        {7, 7590, 511}, {2, 1002.5, 0}, {2, 1003.5, 1}, {2, 1002.6, 1}, {7, 3400, -12}};
-    const std::pair<double, long> rounded[] = {{0.5, 0}, {1.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4, 2}};
-    // clang-format on
-    for (const auto& [buttons, height, gap] : gaps) EXPECT_EQ(menuButtonGap(buttons, height), gap);
-    for (const auto& [value, whole] : rounded) EXPECT_EQ(roundHalfToEven(value), whole) << value;
-    EXPECT_EQ(tuple(nextDifficulty(7), nextDifficulty(-3)), tuple(0, -2));
-}
 
 class Menu : public ::testing::Test {
   protected:
@@ -76,7 +63,7 @@ TEST_F(Menu, SevenButtonsInTabOrderWithTheirAccessKeysUnspokenAndTheMusicLooping
 }
 
 // Where the focus is on it already, the new caption is spoken: the Orca test hears it.
-TEST_F(Menu, ArrowsMoveAndDifficultyCyclesMovingTheFocusToItsButton) {
+TEST_F(Menu, ArrowsMoveDifficultyCyclesMovingTheFocusToItsButtonAndSalirEnds) {
     QTest::keyClick(button(0), Qt::Key_Down);
     const QWidget* down = menu.focusWidget();
     QTest::keyClick(button(1), Qt::Key_Up);
@@ -89,6 +76,11 @@ TEST_F(Menu, ArrowsMoveAndDifficultyCyclesMovingTheFocusToItsButton) {
                   tuple(caption, value, button(2)));
     }
     EXPECT_EQ(tuple(menu.MediaPlayer1().playing(), music(), f.shown.size()), tuple(true, 1, 0u));
+    bool ended = false;  // Salir closes the menu, silences the music and ends the program
+    menu.setOnEndProgram([&] { ended = true; });
+    button(6)->click();
+    EXPECT_EQ(tuple(ended, menu.isVisible(), menu.MediaPlayer1().playing()),
+              tuple(true, false, false));
 }
 
 // The introduction is a recording with the text hidden; the other texts are read line by line,
@@ -227,14 +219,6 @@ TEST_F(Menu, TheEndingPlaysOnceTheRecordingOfTheDifficultyAndAceptarClosesIt) {
         menu.openEnding();
     }
     EXPECT_EQ(f.shown, std::vector<std::string>(6, "Dialog2"));
-}
-
-TEST_F(Menu, ExitClosesTheMenuSilencesTheMusicAndEndsTheProgram) {
-    bool ended = false;
-    menu.setOnEndProgram([&] { ended = true; });
-    button(6)->click();
-    EXPECT_EQ(tuple(ended, menu.isVisible(), menu.MediaPlayer1().playing()),
-              tuple(true, false, false));
 }
 
 class Game : public ::testing::Test {

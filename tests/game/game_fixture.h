@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -57,12 +58,6 @@ class EmptyBoard : public ::testing::Test {
         putPlayer(x, y);
         key(tecla::Espacio);
     }
-    void draws(std::initializer_list<double> rs) {
-        for (double r : rs) s.p.random.force(r);
-    }
-    bool wormAlive(int slot) {
-        return esVerdadero(f().Monstruos[static_cast<std::size_t>(slot)].Activo);
-    }
 
     // Events since `from` of one kind; sounds on the `what` channel, texts of the `what` label.
     std::vector<SimEvent> since(std::size_t from, SimEvent::Kind kind,
@@ -78,25 +73,21 @@ class EmptyBoard : public ::testing::Test {
     std::vector<SimEvent> sounds(const std::string& channel = "", std::size_t from = 0) const {
         return since(from, SimEvent::Kind::Sound, channel);
     }
-    std::vector<SimEvent> boxes(std::size_t from = 0) const {
-        return since(from, SimEvent::Kind::Box);
-    }
     int beeps(std::size_t from = 0) const {
         return static_cast<int>(since(from, SimEvent::Kind::Beep).size());
     }
-    int heardFile(const std::string& file, std::size_t from = 0) const {
-        int n = 0;
-        for (const SimEvent& e : sounds("", from)) n += e.file == file;
-        return n;
-    }
-    static std::string on(const std::string& channel, const char* file) {
+    static std::string on(const std::string& channel, const std::string& file) {
         return channel + " " + file;
     }
     // "channel file" of every sound since `from`, in the order they started.
     Strings heard(std::size_t from = 0) const {
         Strings out;
-        for (const SimEvent& e : sounds("", from)) out.push_back(on(e.channel, e.file.c_str()));
+        for (const SimEvent& e : sounds("", from)) out.push_back(on(e.channel, e.file));
         return out;
+    }
+    int heardFile(const std::string& file, std::size_t from = 0) const {
+        return static_cast<int>(std::ranges::count_if(
+            heard(from), [&](const std::string& h) { return h.ends_with(" " + file); }));
     }
     Strings texts(const std::string& label, std::size_t from = 0) const {
         Strings out;
@@ -110,13 +101,6 @@ class EmptyBoard : public ::testing::Test {
         return n;
     }
     std::string status() { return k().Label2.caption(); }
-    std::vector<Channel*> channels() {
-        std::vector<Channel*> all = {&k().WMPSalida, &k().WMPAux};
-        for (Channel* w : k().Wmp1) all.push_back(w);
-        for (int i = 0; i < k().WMPMonstruo.count(); ++i) all.push_back(&k().WMPMonstruo[i]);
-        for (int i = 0; i < k().WMPBomba.count(); ++i) all.push_back(&k().WMPBomba[i]);
-        return all;
-    }
 
     std::unique_ptr<SimSession> owned = newSession(1, 1234);
     SimSession& s = *owned;

@@ -1,4 +1,7 @@
-// Phases: each exit and its door, deaths with lives left or none, boxes that hold the timers.
+// Phases and games: each exit and its door, a chain that ends the last phase, a new game after a
+// lost one.
+#include <algorithm>
+
 #include "game_fixture.h"
 #include "tests/support/fields.h"
 
@@ -46,85 +49,51 @@ TEST_F(Phases, EachExitLeadsToTheOppositeEdgeWithTheDoorHeardFromThatSide) {
     }
 }
 
-TEST_F(Phases, DeathWithLivesLeftRestartsThePhaseAndKeepsTheExit) {
-    clearPhase(0.5);
-    putWorm(0, 4, 4, 0);
-    putWorm(1, 8, 4, 0);
-    f().MonstruosPorEntrar = 1;
-    putPlayer(12, 4);
-    k().Label2.setCaption("x");
-    k().TMRMuerto.setEnabled(true);
-    s.wait(400);
-    k().TMRMuerto.setEnabled(true);  // a second death in the pause does not add up
-    s.wait(400);
-    EXPECT_FIELDS(std::make_tuple(f().Vidas, status(), player(), f().MonstruosEnTablero,
-                                  f().MonstruosPorEntrar, count(CeldaMonstruo), f().Tablero(7, 13),
-                                  k().TMRSalida.enabled()),
-                  std::make_tuple(4, std::string(), Cell(7, 12), 0, 3, 0, CeldaSalida, true));
-    for (const RegistroMonstruo& m : f().Monstruos) EXPECT_EQ(m.Activo, FALSO);
-    EXPECT_FALSE(k().TMRMuerto.enabled() || k().TMRMonstruo[0].enabled() ||
-                 k().TMRMonstruo[1].enabled());
-    s.wait(3000);
-    EXPECT_EQ(f().MonstruosEnTablero, 1);
-    s.wait(6000);
-    EXPECT_FIELDS(std::tie(f().MonstruosEnTablero, f().Vidas), std::make_tuple(3, 4));
+using Bombs = EmptyBoard;
+
+// A chained bomb that kills the last worm of the last phase closes the window; the explosion
+// that set it off must not touch the closed window.
+TEST_F(Bombs, ChainThatEndsTheGameLeavesTheClosedWindowAlone) {
+    f().Fase = 25;
+    putWorm(0, 4, 10, 0);
+    layAt(0, 12);      // slot 0: reached by the outer flame only after the chain
+    layAt(4, 12);      // slot 1: chained by the outer flame, kills the last worm
+    layAt(2, 12);      // slot 2: set off by Shift
+    putPlayer(0, 12);  // would be reached by the outer flame after the chain
+    const std::size_t m = mark();
+    shift();
+    const auto closed =
+        std::find_if(events().begin() + static_cast<long>(m), events().end(),
+                     [](const SimEvent& e) { return e.kind == SimEvent::Kind::Close; });
+    ASSERT_NE(closed, events().end());
+    EXPECT_TRUE(
+        since(static_cast<std::size_t>(closed - events().begin()), SimEvent::Kind::Text).empty());
+    EXPECT_EQ(std::make_tuple(heardFile(Sonido::Llama, m), f().JuegoTerminado, f().cargada(),
+                              f().Bombas[0].Activa),
+              std::make_tuple(0, VERDADERO, false, VERDADERO));
 }
 
-TEST_F(Phases, LastLifeAndNoClosesTheWindowForGoodWithEveryTimerStoppedAndEveryChannelSilent) {
-    putWorm(0, 4, 4, 1);
-    layAt(12, 0);
-    for (Channel* c : channels()) {  // the longest sound there is, still playing at the close
-        c->setFileName(f().RutaSonidos + Sonido::MusicaMenu);
-        c->play();
-    }
+using GameTest = EmptyBoard;
+
+// A new game in the same window after a lost one: no stray worm or exit, no beacon, no timer
+// or bomb of the old game.
+TEST_F(GameTest, NewGameAfterALostGameStartsClean) {
+    putWorm(1, 0, 0, 2);
+    f().Tablero(7, 13) = CeldaSalida;
+    k().WMPSalida.setFileName(f().RutaSonidos + Sonido::Salida);
+    k().TMRSalida.setEnabled(true);
+    key(tecla::Espacio);
     f().Vidas = 1;
-    f().MonstruosPorEntrar = 2;
-    for (Timer* t : {&k().TMRColocaMon, &k().TMRSalida, &k().TMRMuerto}) t->setEnabled(true);
+    s.p.rawDialogs.queueAnswer(Answer::Yes);
+    k().TMRMuerto.setEnabled(true);
     s.wait(800);
-    EXPECT_FIELDS(
-        std::make_tuple(f().JuegoTerminado, f().cargada(), since(0, SimEvent::Kind::Close).size()),
-        std::make_tuple(VERDADERO, false, 1ul));
-    EXPECT_EQ(s.p.scheduler.nextDue(), std::nullopt);
-    for (const Channel* c : channels()) EXPECT_FALSE(c->playing()) << c->name();
+    EXPECT_EQ(std::make_tuple(f().Vidas, f().Fase, count(CeldaMonstruo), count(CeldaSalida)),
+              std::make_tuple(5, 1, 1, 0));
+    EXPECT_FALSE(k().TMRSalida.enabled() || k().TMRBomba[0].enabled() || k().TMRMuerto.enabled());
+    for (const RegistroBomba& b : f().Bombas) EXPECT_EQ(b.Activa, FALSO);
     const std::size_t m = mark();
-    s.wait(60000);
-    key(tecla::V);
-    EXPECT_EQ(mark(), m);  // no timer fires into the closed window, no key reaches it
-}
-
-TEST_F(Phases, DeathByTheFlameThatClearedThePhaseKeepsTheExitOpen) {
-    putWorm(0, 4, 11, 0);
-    layAt(4, 12);  // on his own bomb: the flame reaches him before the worm
-    s.p.random.force(0.0);
-    shift();
-    EXPECT_FIELDS(std::make_tuple(boxes().size(), k().TMRMuerto.enabled()),
-                  std::make_tuple(1ul, true));
-    s.wait(800);
-    EXPECT_FIELDS(std::make_tuple(f().Vidas, player(), f().Tablero(7, -1), k().TMRSalida.enabled()),
-                  std::make_tuple(4, Cell(7, 12), CeldaSalida, true));
-}
-
-// While a box is open the game's timers stand still and resume with the time they had left.
-TEST_F(Phases, NoTimerFiresWhileABoxIsOpen) {
-    putWorm(1, 0, 0, 3);
-    layAt(12, 12);  // a second bomb, ticking during the box
-    s.wait(500);
-    std::size_t duringBox = 1;
-    s.p.rawDialogs.setOnBox([&] {
-        const std::size_t before = mark();
-        s.p.scheduler.advanceTo(s.p.scheduler.now() + 10000);
-        duringBox = mark() - before;
-    });
-    freeWormSlot(1);
-    putWorm(0, 4, 11, 0);  // the next kill clears the phase
-    layAt(4, 12);
-    putPlayer(0, 4);
-    shift();
-    EXPECT_FIELDS(std::make_tuple(boxes().size(), duringBox, s.p.scheduler.now()),
-                  std::make_tuple(1ul, 0ul, 500));
-    const std::size_t m = mark();
-    s.wait(500);  // the first bomb's first tick, 1000 ms after it was laid
-    EXPECT_EQ(heard(m), Strings{on("WMPBomba(0)", Sonido::Mecha)});
+    s.wait(10000);
+    EXPECT_EQ(heardFile(Sonido::Salida, m) + heardFile(Sonido::Explosion, m), 0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The worms: a full board, steps and turns, walls put up by hand, free slots, stepping onto a bomb.
+// The worms: steps and turns, walls put up by hand, stepping onto a bomb.
 #include <tuple>
 
 #include "game_fixture.h"
@@ -8,13 +8,9 @@ namespace {
 
 class Worms : public EmptyBoard {
   protected:
-    // One tick of a worm's step timer, or of the entry, as its own event.
+    // One tick of a worm's step timer as its own event.
     void step(int slot) {
         f().MueveMonstruo(static_cast<Entero>(slot));
-        s.p.endOfEvent();
-    }
-    void place() {
-        f().ColocaMonstruo();
         s.p.endOfEvent();
     }
     std::tuple<int, int, int> worm(int slot) {
@@ -24,25 +20,6 @@ class Worms : public EmptyBoard {
     bool drewNoMore() { return s.p.random.next() == kTestigo; }
     using W = std::tuple<int, int, int>;
 };
-
-TEST_F(Worms, FullBoardKeepsTheWaitingWormOutUntilAKill) {
-    const int ring[9][2] = {{4, 4}, {5, 4}, {6, 4}, {7, 4}, {8, 4}, {4, 5}, {8, 5}, {4, 6}, {8, 6}};
-    for (int i = 0; i < 9; ++i) {
-        putWorm(i, ring[i][0], ring[i][1], 1);
-        k().TMRMonstruo[i].setEnabled(false);
-    }
-    f().MonstruosPorEntrar = 2;
-    k().TMRColocaMon.setEnabled(true);
-    s.wait(3000);
-    EXPECT_EQ(std::make_tuple(sounds("Wmp1(5)").size(), f().MonstruosPorEntrar),
-              std::make_tuple(0ul, 2));
-    freeWormSlot(4);
-    s.wait(6000);  // one enters, the next waits again
-    EXPECT_EQ(sounds("Wmp1(5)").size(), 1u);
-    EXPECT_EQ(std::make_tuple(wormAlive(4), f().MonstruosEnTablero, f().MonstruosPorEntrar,
-                              k().TMRColocaMon.enabled()),
-              std::make_tuple(true, 9, 1, true));
-}
 
 struct StepCase {
     const char* name;
@@ -109,43 +86,26 @@ INSTANTIATE_TEST_SUITE_P(Turning, WormStep, ::testing::Values(
 
 // The streets have no dead ends; walls put up by hand make the rare cases of the rule.
 TEST_F(Worms, DeadEndLeavesTheExcludedDirectionAsTheOnlyChoiceAndAWalledInWormWaits) {
+    const auto stepDrawing = [&](std::initializer_list<double> draws) {
+        for (double r : draws) s.p.random.force(r);
+        s.p.random.force(kTestigo);
+        step(0);
+        EXPECT_TRUE(drewNoMore());
+    };
     f().Tablero(3, 0) = CeldaPared;
     putWorm(0, 2, 0, 4);
     putWorm(1, 1, 0, 1);  // blocks the way west, which is all that is open
-    draws({0.5, kTestigo});
-    step(0);
+    stepDrawing({0.5});
     EXPECT_EQ(worm(0), W(2, 0, 4));
-    EXPECT_TRUE(drewNoMore());
     clearWorms();
     f().Tablero(1, 0) = CeldaPared;
     putWorm(0, 2, 0, 2);
-    draws({kTestigo});
-    step(0);  // the crossing test finds no open direction: nothing happens, nothing is drawn
+    stepDrawing({});  // the crossing test finds no open direction: nothing happens, nothing drawn
     EXPECT_EQ(worm(0), W(2, 0, 2));
-    EXPECT_TRUE(drewNoMore());
     f().GiroReciente = VERDADERO;
     for (int i = 0; i < 2; ++i) {  // then heading 0 aims at its own cell: it chooses again
-        draws({0.5, kTestigo});
-        step(0);
+        stepDrawing({0.5});
         EXPECT_EQ(worm(0), W(2, 0, 0));
-        EXPECT_TRUE(drewNoMore());
-    }
-}
-
-TEST_F(Worms, FreeSlotsTickChangesNothing) {
-    putWorm(0, 2, 0, 2);
-    k().TMRMonstruo[0].setEnabled(false);
-    putWorm(3, 0, 2, 1);
-    freeWormSlot(3);
-    k().TMRMonstruo[3].setEnabled(true);  // left running, as after a new game
-    for (const Entero giro : {FALSO, VERDADERO}) {
-        f().GiroReciente = giro;
-        const std::size_t m = mark();
-        draws({kTestigo});
-        s.wait(3000);
-        EXPECT_EQ(std::make_tuple(worm(0), worm(3), wormAlive(3), f().GiroReciente, mark()),
-                  std::make_tuple(W(2, 0, 2), W(-1, -1, 1), false, giro, m));
-        EXPECT_TRUE(drewNoMore());
     }
 }
 
@@ -161,9 +121,10 @@ TEST_F(Worms, WormSteppingOntoALiveBombSetsItOffAtOnce) {
         const std::size_t m = mark();
         step(0);
         // The flames start on the bomb's cell, where the worm now stands; the step ended there.
-        EXPECT_EQ(std::make_tuple(esVerdadero(f().Bombas[0].Activa), wormAlive(0),
-                                  f().Tablero(2, 0), f().Tablero(1, 0), f().GiroReciente),
-                  std::make_tuple(false, false, CeldaLibre, CeldaLibre, VERDADERO));
+        EXPECT_EQ(
+            std::make_tuple(esVerdadero(f().Bombas[0].Activa), esVerdadero(f().Monstruos[0].Activo),
+                            f().Tablero(2, 0), f().Tablero(1, 0), f().GiroReciente),
+            std::make_tuple(false, false, CeldaLibre, CeldaLibre, VERDADERO));
         // A player on the bomb dies by the flame, reached once each open way, not by the worm.
         const std::string bomb = on("WMPBomba(0)", Sonido::Explosion),
                           worm = on("WMPMonstruo(0)", Sonido::MuereMonstruo),

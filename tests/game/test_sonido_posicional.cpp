@@ -1,4 +1,4 @@
-// A dying worm heard where it died, free slots' channels, and every sound of the game ending.
+// A dying worm heard where it died, and channels without a file or closed.
 #include "game_fixture.h"
 #include "sound/sound_path.h"
 
@@ -28,43 +28,6 @@ TEST_F(WormSound, FlameKillIsHeardFromTheWormsCellAndStaysThere) {
                   std::make_tuple(Placed(Sonido::MuereMonstruo, -6000, -608), 1, true, -6000, -608))
             << byShift;
     }
-}
-
-TEST_F(WormSound, FreeSlotChannelsArePlacedFromNowhereAndStaySilent) {
-    for (int i = 0; i < 3; ++i) putWorm(i, 4 + 4 * (i % 2), 4 + 4 * (i > 0), 1);
-    freeWormSlot(1);
-    freeWormSlot(2);
-    putPlayer(12, 12);
-    key(kSinOrden);
-    for (int slot : {1, 2}) {
-        const Channel& c = k().WMPMonstruo[slot];
-        EXPECT_EQ(std::make_tuple(c.balance(), c.volume(), c.playing()),
-                  std::make_tuple(-6500, -5515, false));
-    }
-    // 300 x sqrt(128) away.
-    EXPECT_EQ(Cell(k().WMPMonstruo[0].balance(), k().WMPMonstruo[0].volume()), Cell(-4000, -3394));
-    EXPECT_TRUE(sounds().empty());
-}
-
-// Only the menu's music loops: every sound of the game plays once and ends.
-TEST_F(WormSound, EverySoundOfTheGameEnds) {
-    putWorm(0, 0, 8, 3);
-    key(tecla::Izquierda);  // the walls' step
-    layAt(0, 12);           // ticks, explosion, a worm's step and death, the flame on the player
-    putWorm(1, 5, 12, 4);   // a worm that steps onto the player
-    s.wait(4000);
-    f().Tablero(7, 13) = CeldaSalida;
-    k().WMPSalida.setFileName(f().RutaSonidos + Sonido::Salida);
-    k().TMRSalida.setEnabled(true);
-    putPlayer(7, 12);
-    s.wait(1500);      // the beacon
-    f().PasaDeFase();  // the door
-    s.p.endOfEvent();
-    ASSERT_GE(sounds().size(), 10u);
-    EXPECT_TRUE(k().WMPAux.playing());
-    k().TMRColocaMon.setEnabled(false);
-    s.wait(60000);
-    for (const Channel* c : channels()) EXPECT_FALSE(c->playing()) << c->name();
 }
 
 TEST(Channel, WithoutAFileOrOnceClosedItStaysSilentAndKeepsItsSettings) {

@@ -1,24 +1,10 @@
-// The player's keys: the walls heard beside him, the radar, Caps Lock, what acts once the game is
-// over.
+// The player's keys: the walls heard beside him, the radar, Caps Lock.
 #include "game_fixture.h"
 
 namespace gus::testing {
 namespace {
 
 using Keys = EmptyBoard;
-
-TEST_F(Keys, EveryKeyButTheRadarReplacesTheWormChannels) {
-    putWorm(0, 4, 4, 1);
-    for (const Entero code : {tecla::Arriba, kSinOrden}) {  // a refused step, a key without command
-        k().WMPMonstruo[0].setBalance(1234);
-        k().WMPMonstruo[0].setVolume(-1);
-        key(code);
-        // 3 columns west, 300 x sqrt(73) away.
-        EXPECT_EQ(Cell(k().WMPMonstruo[0].balance(), k().WMPMonstruo[0].volume()),
-                  Cell(-1500, -2563));
-    }
-    EXPECT_TRUE(heard().empty() && texts("Label2").empty());
-}
 
 // Where the walls are heard from, and every step's sounds, are replayed line for line by the
 // recorded games; here, which sides sound and which fall silent.
@@ -67,24 +53,6 @@ TEST_F(Keys, RadarCountsFreeCellsToTheFirstThingAheadIgnoringBombsAndARepeatGets
     EXPECT_EQ(texts("Label2", m), (Strings{" /12", "/12"}));
 }
 
-TEST_F(Keys, RadarOnlyAnswersAndOnlyTheCtrlBitAsksIt) {
-    // Standing on a worm: a walking key would kill the player here; the radar must not, nor
-    // re-place the worm channels.
-    putWorm(0, 0, 8, 1);
-    putPlayer(0, 8);
-    k().WMPMonstruo[0].setBalance(1234);
-    key(tecla::Izquierda, tecla::BitShift | tecla::BitCtrl);
-    EXPECT_EQ(std::make_tuple(status(), player(), texts("Label1").size(), k().TMRMuerto.enabled(),
-                              k().TMRMonstruo[0].enabled(), k().WMPMonstruo[0].balance(),
-                              heard().size(), beeps()),
-              std::make_tuple(std::string("1"), Cell(0, 8), 0ul, false, true, 1234, 0ul, 0));
-    clearWorms();
-    putPlayer(7, 12);
-    key(tecla::Izquierda, tecla::BitShift);
-    key(tecla::Izquierda, tecla::BitAlt);
-    EXPECT_EQ(player(), Cell(5, 12));
-}
-
 TEST_F(Keys, CapsLockClearsTheStatusTextAndIsConsumed) {
     key(tecla::V);
     Entero code = tecla::BloqMayus;
@@ -92,19 +60,6 @@ TEST_F(Keys, CapsLockClearsTheStatusTextAndIsConsumed) {
     s.p.endOfEvent();
     EXPECT_EQ(std::make_tuple(code, status(), texts("Label1")),
               std::make_tuple(Entero{0}, std::string(), Strings(2, "7, 12")));
-}
-
-TEST_F(Keys, AfterTheGameHasEndedOnlyCapsLockAndShiftAct) {
-    key(tecla::V);
-    f().JuegoTerminado = VERDADERO;
-    const std::size_t m = mark();
-    for (const Entero code : {tecla::Izquierda, tecla::Z}) key(code);
-    key(tecla::Izquierda, tecla::BitCtrl);
-    EXPECT_EQ(std::make_tuple(player(), mark()), std::make_tuple(Cell(7, 12), m));
-    shift();
-    key(tecla::BloqMayus);
-    EXPECT_EQ(std::make_tuple(beeps(m), texts("Label2", m), texts("Label1", m).size()),
-              std::make_tuple(1, Strings{""}, 0ul));
 }
 
 }  // namespace

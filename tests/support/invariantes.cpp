@@ -29,12 +29,9 @@ std::vector<std::string> violaciones(const SimSession& s) {
         falla(!enZonaDeJuego(m.X, m.Y) || f.Tablero(m.X, m.Y) != CeldaMonstruo,
               "worm " + std::to_string(i) + " is not on a cell marked 2");
     }
-    for (int x = kBordeMin; x <= kBordeMax; ++x) {
-        for (int y = kBordeMin; y <= kBordeMax; ++y) {
-            marcadas += f.Tablero(x, y) == CeldaMonstruo;
-            salidas += f.Tablero(x, y) == CeldaSalida;
-        }
-    }
+    for (int x = kBordeMin; x <= kBordeMax; ++x)
+        for (int y = kBordeMin; y <= kBordeMax; ++y)
+            marcadas += f.Tablero(x, y) == CeldaMonstruo, salidas += f.Tablero(x, y) == CeldaSalida;
     falla(activos != f.MonstruosEnTablero, "MonstruosEnTablero != active slots");
     falla(marcadas != static_cast<int>(ocupadas.size()), "a cell marked 2 without a worm");
     falla(f.MonstruosEnTablero > f.MaxMonstruos, "more worms than MaxMonstruos");
@@ -43,10 +40,9 @@ std::vector<std::string> violaciones(const SimSession& s) {
     falla(esVerdadero(f.Bombas[5].Activa) || pila[5] != -1, "bomb slot 5 in use");
     const auto fin = std::find(pila.begin(), pila.end(), Entero{-1});
     falla(std::count(fin, pila.end(), Entero{-1}) != pila.end() - fin, "PilaBombas not packed");
-    for (Entero b = 0; b < kRanurasBomba; ++b) {
+    for (Entero b = 0; b < kRanurasBomba; ++b)
         falla(std::count(pila.begin(), pila.end(), b) != esVerdadero(f.Bombas[b].Activa),
               "bomb " + std::to_string(b) + " listed wrongly");
-    }
     falla(salidas > 1, "more than one exit");
     falla((salidas == 1) != f.controlesSiHay()->TMRSalida.enabled(), "exit and beacon disagree");
     falla(!enZonaDeJuego(f.Jugador.X, f.Jugador.Y) ||
@@ -82,10 +78,9 @@ Vigilante::Vigilante(SimSession& s) : s_(s) {
 
 void Vigilante::comprueba() {
     ++eventos_;
-    for (std::string& v : violaciones(s_)) {
+    for (std::string& v : violaciones(s_))
         if (fallos_.size() < 20)
             fallos_.push_back("t=" + std::to_string(s_.p.scheduler.now()) + ": " + v);
-    }
 }
 
 Tormenta tormentaDePartidas(SimSession& s, Vigilante& v, std::mt19937& azar, int teclas) {
