@@ -135,5 +135,21 @@ TEST_F(Worms, WormSteppingOntoALiveBombSetsItOffAtOnce) {
     }
 }
 
+// A freed slot's timer may be left running (a new game does so): its ticks move nothing.
+TEST_F(Worms, FreeSlotsTickChangesNothing) {
+    putWorm(3, 0, 2, 1);
+    freeWormSlot(3);
+    k().TMRMonstruo[3].setEnabled(true);
+    for (const Entero giro : {FALSO, VERDADERO}) {
+        f().GiroReciente = giro;
+        const std::size_t m = mark();
+        s.p.random.force(kTestigo);
+        s.wait(3000);
+        EXPECT_EQ(std::make_tuple(worm(3), f().Tablero(0, 2), f().GiroReciente, mark()),
+                  std::make_tuple(W(-1, -1, 1), CeldaLibre, giro, m));
+        EXPECT_TRUE(drewNoMore());
+    }
+}
+
 }  // namespace
 }  // namespace gus::testing

@@ -62,5 +62,17 @@ TEST_F(Keys, CapsLockClearsTheStatusTextAndIsConsumed) {
               std::make_tuple(Entero{0}, std::string(), Strings(2, "7, 12")));
 }
 
+TEST_F(Keys, AfterTheGameHasEndedOnlyCapsLockAndShiftAct) {
+    f().JuegoTerminado = VERDADERO;
+    const std::size_t m = mark();
+    for (const Entero code : {tecla::Izquierda, tecla::Z}) key(code);
+    key(tecla::Izquierda, tecla::BitCtrl);
+    EXPECT_EQ(std::make_tuple(player(), mark()), std::make_tuple(Cell(7, 12), m));
+    shift();
+    key(tecla::BloqMayus);
+    EXPECT_EQ(std::make_tuple(beeps(m), texts("Label2", m), texts("Label1", m).size()),
+              std::make_tuple(1, Strings{""}, 0ul));
+}
+
 }  // namespace
 }  // namespace gus::testing
