@@ -2,6 +2,7 @@
 #include "frontend/game_application.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "frontend/key_receiver.h"
 #include "platform/qt/announcer.h"

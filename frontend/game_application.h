@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QPointer>
 #include <QTimer>
 
 #include "frontend/keys_ahead.h"

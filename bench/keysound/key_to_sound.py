@@ -25,8 +25,8 @@ def conditions(seconds):
     pulse = subprocess.run(["pulseaudio", "--version"], capture_output=True, text=True).stdout
     return (f"{orca} (key echo on), speech-dispatcher + espeak-ng, {os.environ.get('LANG')}; "
             f"Xvfb + openbox, Qt xcb; {pulse.strip()} null sink, SDL pulseaudio driver; keys by "
-            f"XTest every 150-450 ms for {seconds} s a run (45 % steps, 20 % Shift, radar, V/Z/A, bombs; Enter "
-            f"answers any box); {cpu}, {os.cpu_count()} cores, load {open('/proc/loadavg').read()[:14]};"
+            f"XTest every 150-450 ms for {seconds} s a run (45 % steps, 20 % Shift, radar, V/Z/A, "
+            f"bombs; Enter answers any box); {cpu}, {os.cpu_count()} cores, load {open('/proc/loadavg').read()[:14]};"
             f" Linux {platform.release()}")
 
 

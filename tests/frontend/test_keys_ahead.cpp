@@ -130,9 +130,11 @@ TEST_F(Ahead, WithoutAReaderEveryKeyIsHadOnceAndSaidAtOnce) {
 
 TEST_F(Ahead, AWindowOpeningLetsTheHeldWordsOutFirst) {
     type(Qt::Key_V);
-    QTimer::singleShot(20, &reader, [this] { reader.answer(); });
+    bool answered = false;
+    QTimer::singleShot(20, &reader, [&] { reader.answer(), answered = true; });
     Announcer::program().letHeldWordsOut();
-    EXPECT_EQ(std::pair(spoken(), Announcer::program().held()), std::pair(1, false));
+    EXPECT_EQ(std::tuple(answered, spoken(), Announcer::program().held()),
+              std::tuple(true, 1, false));
 }
 
 }  // namespace
